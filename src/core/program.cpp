@@ -1,0 +1,28 @@
+#include "core/program.h"
+
+#include <memory>
+
+#include "core/order_state.h"
+#include "screens/controls.h"
+
+namespace scanfee {
+namespace {
+std::unique_ptr<ui::ScreenModel> the_model = std::make_unique<ui::ScreenModel>();
+ui::EventTable the_events;
+bool the_end_request = false;
+}  // namespace
+
+ui::ScreenModel& screen_model() { return *the_model; }
+ui::EventTable& event_table() { return the_events; }
+bool end_requested() { return the_end_request; }
+void request_end() { the_end_request = true; }
+
+void reset_program() {
+    reset_order();
+    screens::scr() = screens::Controls{};
+    the_model = std::make_unique<ui::ScreenModel>();
+    the_events.clear();
+    the_end_request = false;
+}
+
+}  // namespace scanfee

@@ -1,0 +1,27 @@
+#pragma once
+// Conversion between the system's own text (Shift-JIS, code page 932) and
+// UTF-8, used only at the edges: the toolkit, the driver's output, file names.
+#include <string>
+#include <string_view>
+
+namespace scanfee::rt {
+
+// UTF-8 to CP932. A character that CP932 cannot hold becomes "?"; malformed
+// UTF-8 bytes become "?" as well.
+std::string to_sjis(std::string_view utf8);
+
+// CP932 to UTF-8. Bytes that are not CP932 (0x80, 0xA0, 0xFD-0xFF, a lead
+// byte without its trail byte) become U+FFFD so that they show, never crash.
+std::string to_utf8(std::string_view sjis);
+
+// True for the first byte of a two-byte CP932 character.
+constexpr bool is_lead_byte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+inline namespace literals {
+// "コミック"_sj: a UTF-8 literal in the source turned into the system's text.
+inline std::string operator""_sj(const char* s, std::size_t n) { return to_sjis({s, n}); }
+}  // namespace literals
+
+}  // namespace scanfee::rt
