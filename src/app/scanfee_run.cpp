@@ -1,1 +1,73 @@
-int main() { return 0; }
+// scanfee-run: the headless driver. Starts the program exactly as the window
+// program does, but the forms exist only in the screen model, and a script
+// of user events takes the place of the user.
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+#include "app/driver/driver_error.h"
+#include "app/driver/script_runner.h"
+#include "app/start_options.h"
+#include "core/startup.h"
+#include "runtime/fatal.h"
+#include "runtime/sjis.h"
+
+using namespace scanfee;
+
+namespace {
+
+int fatal_report(const rt::FatalError& e) {
+    std::string text;
+    for (char c : rt::to_utf8(e.report_text()))
+        if (c != '\r') text += c;
+    std::cout << rt::FatalError::caption() << text << std::endl;
+    return 3;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string script_path;
+    StartOptions options;
+    std::string problem = app::parse_start_options(argc, argv, options, &script_path);
+    if (!problem.empty()) {
+        std::cerr << "scanfee-run: " << problem << "\n"
+                  << "usage: scanfee-run [--edition shop|customer] [--today YYYY/MM/DD] [SCRIPT]\n";
+        return 2;
+    }
+
+    std::string content;
+    if (script_path.empty()) {
+        std::ostringstream in;
+        in << std::cin.rdbuf();
+        content = in.str();
+    } else {
+        std::ifstream file(script_path, std::ios::binary);
+        if (!file) {
+            std::cerr << "scanfee-run: cannot read " << script_path << "\n";
+            return 2;
+        }
+        std::ostringstream in;
+        in << file.rdbuf();
+        content = in.str();
+    }
+
+    driver::ScriptDialogs dialogs(std::cout);
+    ui::set_dialog_service(&dialogs);
+    auto lines = driver::parse_script(content);
+    size_t first = 0;
+    try {
+        // Answers before the first other command answer the start-up's dialogs.
+        for (; first < lines.size() && driver::is_answer(lines[first]); ++first)
+            driver::queue_answer(dialogs, lines[first]);
+        start_up(options);
+        driver::run_script(lines, first, dialogs, std::cout);
+    } catch (const driver::DriverError& e) {
+        std::cout.flush();
+        std::cerr << "scanfee-run: " << e.what() << "\n";
+        return 2;
+    } catch (const rt::FatalError& e) {
+        return fatal_report(e);
+    }
+    return 0;
+}
