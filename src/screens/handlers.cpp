@@ -1,8 +1,18 @@
 #include "screens/handlers.h"
 
+#include "screens/entry_screen.h"
+#include "screens/navigation.h"
+#include "screens/title_list.h"
+#include "summary/coupons.h"
+
 namespace scanfee::screens {
 
-void register_handlers(ui::EventTable&) {}
+void register_handlers(ui::EventTable& events) {
+    register_navigation(events);
+    register_title_list(events);
+    register_entry_screen(events);
+    summary::register_coupons(events);
+}
 
 std::string frame_close_event(const ui::Form& form) {
     if (ui::same_name(form.name(), "MAINFORM")) return "BUTTON1_ON";
