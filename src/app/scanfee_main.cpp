@@ -1,1 +1,72 @@
-int main() { return 0; }
+// The window program: the screens as Qt windows.
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <cstdio>
+#include <memory>
+
+#include "core/program.h"
+#include "core/startup.h"
+#include "qt/command_line.h"
+#include "qt/event_dispatch.h"
+#include "qt/font_map.h"
+#include "qt/qt_dialogs.h"
+#include "qt/screen_view.h"
+
+using namespace scanfee;
+
+namespace {
+
+std::vector<std::string> program_arguments(const QApplication& app) {
+    std::vector<std::string> args;
+    const QStringList all = app.arguments();
+    for (qsizetype i = 1; i < all.size(); ++i) args.push_back(all[i].toStdString());
+    return args;
+}
+
+int run(QApplication& app, const StartOptions& options) {
+    qtview::QtDialogService dialogs;
+    ui::set_dialog_service(&dialogs);
+    struct Unset {
+        ~Unset() { ui::set_dialog_service(nullptr); }
+    } unset;
+
+    start_up(options);
+    if (end_requested()) return 0;
+    qtview::ScreenView view(screen_model());
+    dialogs.set_owner_lookup([&view](const ui::Form* form) { return view.widget(*form); });
+    return app.exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // Screens come and go under the model's control; only the end button
+    // (or the summary screen's frame) ends the run.
+    app.setQuitOnLastWindowClosed(false);
+
+    const auto parsed = qtview::parse_command_line(program_arguments(app));
+    if (const auto* bad = std::get_if<qtview::CommandLineError>(&parsed)) {
+        std::fprintf(stderr, "%s\n", bad->message.c_str());
+        return 2;
+    }
+
+    qtview::install_font_substitutions();
+    QFont font = QApplication::font();
+    font.setFamily(QString::fromUtf8("ＭＳ Ｐゴシック"));
+    QApplication::setFont(font);
+    // The program speaks Japanese whatever the desktop's language: the file
+    // dialogs' own texts too.
+    QTranslator translator;
+    if (translator.load(QStringLiteral("qtbase_ja"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&translator);
+
+    try {
+        return run(app, std::get<StartOptions>(parsed));
+    } catch (...) {
+        qtview::show_fatal_report(qtview::fatal_report(std::current_exception()));
+        return 3;
+    }
+}

@@ -1,0 +1,111 @@
+#include "qt/screen_view.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "qt/qt_text.h"
+#include "qt/widget_factory.h"
+#include "qt/widget_mirror.h"
+#include "ui/user_actions.h"
+
+namespace scanfee::qtview {
+
+double screen_scale() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+    return dpi > 0 ? dpi / 96.0 : 1.0;
+}
+
+ScreenView::ScreenView(ui::ScreenModel& model, ViewOptions options)
+    : model_(model),
+      scale_(options.scale > 0 ? options.scale : screen_scale()),
+      dispatcher_(std::move(options.endings)) {
+    UserActionSink sink;
+    sink.click = [this](ui::Control& c) { user_action(c, ui::user_click); };
+    sink.type = [this](ui::Control& c, const QString& text) {
+        user_action(c, [sjis = to_system(text)](ui::Control& target) {
+            return ui::user_type(target, sjis);
+        });
+    };
+    sink.select = [this](ui::Control& c, int row) {
+        user_action(c, [row](ui::Control& target) { return ui::user_select(target, row); });
+    };
+    sink.scroll = [this](ui::Control& c, int pos) {
+        user_action(c, [pos](ui::Control& target) { return ui::user_scroll(target, pos); });
+    };
+    sink.resync = [this](ui::Control& c) { resync(c); };
+
+    for (const auto& form : model_.forms()) build_form(*form, sink);
+    model_.add_observer(this);
+    for (const auto& form : model_.forms())
+        if (form->visible()) show_form(*form, *widgets_.at(form.get()));
+}
+
+ScreenView::~ScreenView() { model_.remove_observer(this); }
+
+void ScreenView::build_form(ui::Form& form, const UserActionSink& sink) {
+    auto window = std::make_unique<FormWindow>(form);
+    window->on_frame_close = [this, &form] { dispatcher_.frame_closed(form); };
+    mirror_all(form, *window, scale_);
+    widgets_[&form] = window.get();
+    for (const auto& control : form.controls()) {
+        QWidget* w = create_control_widget(*control, window.get(), sink);
+        if (!w) continue;
+        widgets_[control.get()] = w;
+        mirror_all(*control, *w, scale_);
+    }
+    windows_.push_back(std::move(window));
+}
+
+void ScreenView::show_form(ui::Form&, QWidget& window) {
+    // A screen takes the place of the one it replaces, so the user's eye
+    // stays where it was.
+    if (placed_ && !window.isVisible()) window.move(last_place_);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void ScreenView::changed(ui::Control& control, ui::Prop prop) {
+    QWidget* w = widget(control);
+    if (!w) return;
+    if (control.kind() == ui::Kind::Form && prop == ui::Prop::Visible) {
+        if (control.visible()) {
+            show_form(static_cast<ui::Form&>(control), *w);
+        } else if (w->isVisible()) {
+            last_place_ = w->pos();
+            placed_ = true;
+            w->hide();
+        }
+        return;
+    }
+    mirror(control, *w, prop, scale_);
+}
+
+void ScreenView::user_action(ui::Control& control, const EventDispatcher::Action& action) {
+    dispatcher_.act(control, action);
+    // Whether or not the action was taken, the widget shows the model: a
+    // radio button clicked again or a check box clicked during another event
+    // has changed its own look.
+    resync(control);
+}
+
+void ScreenView::resync(ui::Control& control) {
+    if (QWidget* w = widget(control)) {
+        for (ui::Prop prop : {ui::Prop::Text, ui::Prop::Checked, ui::Prop::Items,
+                              ui::Prop::Selection, ui::Prop::Scroll})
+            mirror(control, *w, prop, scale_);
+    }
+}
+
+QWidget* ScreenView::widget(const ui::Control& control) const {
+    auto it = widgets_.find(&control);
+    return it == widgets_.end() ? nullptr : it->second.data();
+}
+
+QWidget* ScreenView::widget(std::string_view name) const {
+    const ui::Control* control = model_.find(name);
+    return control ? widget(*control) : nullptr;
+}
+
+}  // namespace scanfee::qtview

@@ -1,0 +1,59 @@
+#pragma once
+// The window program's view of the screen model: one window per form, one
+// widget per control, every model change mirrored at once and every user
+// action sent through the model to the program's handlers.
+#include <QPointer>
+#include <memory>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "qt/event_dispatch.h"
+#include "qt/form_window.h"
+#include "qt/widget_factory.h"
+#include "ui/model.h"
+
+namespace scanfee::qtview {
+
+struct ViewOptions {
+    // Design pixels to screen pixels; 0: the screen's logical DPI / 96.
+    double scale = 0;
+    RunEndings endings = application_endings();
+};
+
+class ScreenView : public ui::Observer {
+public:
+    // Builds the windows of every form of `model`, shows those the model
+    // shows and observes it. The model must outlive the view.
+    explicit ScreenView(ui::ScreenModel& model, ViewOptions options = {});
+    ~ScreenView() override;
+    ScreenView(const ScreenView&) = delete;
+    ScreenView& operator=(const ScreenView&) = delete;
+
+    void changed(ui::Control& control, ui::Prop prop) override;
+
+    // The window of a form or the widget of a control; nullptr if unknown.
+    QWidget* widget(const ui::Control& control) const;
+    QWidget* widget(std::string_view name) const;
+    double scale() const { return scale_; }
+    EventDispatcher& dispatcher() { return dispatcher_; }
+
+private:
+    void build_form(ui::Form& form, const UserActionSink& sink);
+    void show_form(ui::Form& form, QWidget& window);
+    void user_action(ui::Control& control, const EventDispatcher::Action& action);
+    void resync(ui::Control& control);
+
+    ui::ScreenModel& model_;
+    double scale_;
+    EventDispatcher dispatcher_;
+    std::vector<std::unique_ptr<FormWindow>> windows_;
+    std::unordered_map<const ui::Control*, QPointer<QWidget>> widgets_;
+    QPoint last_place_;
+    bool placed_ = false;
+};
+
+// Design pixels per screen pixel of the primary screen.
+double screen_scale();
+
+}  // namespace scanfee::qtview

@@ -1,0 +1,279 @@
+#include "qt/widget_mirror.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "qt/font_map.h"
+#include "qt/input_limit.h"
+#include "qt/qt_text.h"
+
+namespace scanfee::qtview {
+
+namespace {
+
+// The font comes before the geometry: a combo box's height follows its font.
+constexpr ui::Prop ALL_PROPS[] = {ui::Prop::Font,   ui::Prop::Geometry, ui::Prop::Colors,
+                                  ui::Prop::Limits, ui::Prop::Items,    ui::Prop::Selection,
+                                  ui::Prop::Text,   ui::Prop::Checked,  ui::Prop::Scroll,
+                                  ui::Prop::Enabled, ui::Prop::Visible};
+
+int px(int design, double scale) { return static_cast<int>(std::lround(design * scale)); }
+
+// The designs use no access keys, so "&" is a character like any other.
+QString caption_text(const std::string& sjis) {
+    return to_qt(sjis).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+QColor qcolor(ui::Rgb c) { return QColor(c.r, c.g, c.b); }
+
+Qt::Alignment alignment(ui::Align a) {
+    switch (a) {
+        case ui::Align::Center:
+            return Qt::AlignHCenter | Qt::AlignTop;
+        case ui::Align::Right:
+            return Qt::AlignRight | Qt::AlignTop;
+        case ui::Align::Left:
+            break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+// Only the enabled looks take the design colours; a disabled control keeps
+// the style's greyed look.
+void set_colour(QPalette& p, QPalette::ColorRole role, ui::Rgb c) {
+    p.setColor(QPalette::Active, role, qcolor(c));
+    p.setColor(QPalette::Inactive, role, qcolor(c));
+}
+
+void mirror_colours(const ui::Control& c, QWidget& w) {
+    QPalette p = w.palette();
+    switch (c.kind()) {
+        case ui::Kind::Button:
+            // Push buttons keep the platform's face, as on the designed platform.
+            set_colour(p, QPalette::ButtonText, c.foreground());
+            break;
+        case ui::Kind::Edit:
+        case ui::Kind::List:
+        case ui::Kind::Combo:
+            set_colour(p, QPalette::Text, c.foreground());
+            set_colour(p, QPalette::Base, c.background());
+            break;
+        case ui::Kind::HScroll:
+            set_colour(p, QPalette::Window, c.background());
+            set_colour(p, QPalette::Button, c.background());
+            w.setAutoFillBackground(true);
+            break;
+        case ui::Kind::Form:
+        case ui::Kind::Label:
+        case ui::Kind::CheckBox:
+        case ui::Kind::Radio:
+        case ui::Kind::Group:
+            set_colour(p, QPalette::WindowText, c.foreground());
+            set_colour(p, QPalette::Window, c.background());
+            w.setAutoFillBackground(true);
+            break;
+    }
+    w.setPalette(p);
+}
+
+void mirror_text(const ui::Control& c, QWidget& w) {
+    switch (c.kind()) {
+        case ui::Kind::Form:
+            w.setWindowTitle(to_qt(c.text()));
+            break;
+        case ui::Kind::Button:
+        case ui::Kind::CheckBox:
+        case ui::Kind::Radio:
+            static_cast<QAbstractButton&>(w).setText(caption_text(c.text()));
+            break;
+        case ui::Kind::Group:
+            static_cast<QGroupBox&>(w).setTitle(caption_text(c.text()));
+            break;
+        case ui::Kind::Label: {
+            auto& label = static_cast<QLabel&>(w);
+            label.setAlignment(alignment(c.align()));
+            label.setText(to_qt(c.text()));
+            break;
+        }
+        case ui::Kind::Edit:
+            if (auto* multi = qobject_cast<QPlainTextEdit*>(&w)) {
+                const QString text = unix_line_ends(to_qt(c.text()));
+                if (multi->toPlainText() != text) multi->setPlainText(text);
+            } else {
+                // The text the user is typing already says what the model
+                // holds (a WAVE DASH stays as typed): leave cursor and
+                // selection alone then.
+                auto& edit = static_cast<QLineEdit&>(w);
+                if (to_system(edit.text()) != c.text()) edit.setText(to_qt(c.text()));
+            }
+            break;
+        case ui::Kind::Combo: {
+            auto& combo = static_cast<QComboBox&>(w);
+            if (to_system(combo.currentText()) != c.text()) combo.setEditText(to_qt(c.text()));
+            break;
+        }
+        case ui::Kind::List:
+        case ui::Kind::HScroll:
+            break;
+    }
+}
+
+template <class Box>
+bool same_items(const Box& box, const std::vector<std::string>& items) {
+    if (box.count() != static_cast<int>(items.size())) return false;
+    for (int i = 0; i < box.count(); ++i)
+        if (to_system(box.itemText(i)) != items[size_t(i)]) return false;
+    return true;
+}
+
+struct ListItems {
+    const QListWidget& list;
+    int count() const { return list.count(); }
+    QString itemText(int i) const { return list.item(i)->text(); }
+};
+
+void mirror_list_items(const ui::Control& c, QListWidget& list) {
+    const auto& items = c.items();
+    if (same_items(ListItems{list}, items)) return;
+    // The model grows a list one item at a time: append rather than rebuild.
+    const int shown = list.count();
+    if (shown >= static_cast<int>(items.size()) ||
+        !same_items(ListItems{list}, {items.begin(), items.begin() + shown})) {
+        list.clear();
+    }
+    for (size_t i = size_t(list.count()); i < items.size(); ++i) list.addItem(to_qt(items[i]));
+}
+
+void mirror_list_selection(const ui::Control& c, QListWidget& list) {
+    if (c.multi_select()) {
+        for (int i = 0; i < list.count(); ++i) list.item(i)->setSelected(c.is_item_selected(i));
+        if (c.selected() >= 0) list.setCurrentRow(c.selected(), QItemSelectionModel::NoUpdate);
+    } else if (c.selected() >= 0) {
+        list.setCurrentRow(c.selected(), QItemSelectionModel::ClearAndSelect);
+    } else {
+        list.clearSelection();
+    }
+}
+
+void mirror_combo(const ui::Control& c, QComboBox& combo) {
+    if (!same_items(combo, c.items())) {
+        combo.clear();
+        for (const auto& item : c.items()) combo.addItem(to_qt(item));
+    }
+    if (combo.currentIndex() != c.selected()) combo.setCurrentIndex(c.selected());
+    // Choosing an index rewrites the edit field; the model's text wins.
+    mirror_text(c, combo);
+}
+
+void mirror_scroll(const ui::Control& c, QScrollBar& bar) {
+    bar.setRange(c.min(), std::max(c.min(), c.max()));
+    bar.setSingleStep(c.small_step());
+    bar.setPageStep(c.large_step());
+    bar.setValue(c.pos());
+}
+
+void mirror_limits(const ui::Control& c, QWidget& w) {
+    const bool ime_off = c.ime() == ui::Ime::Off;
+    if (auto* edit = qobject_cast<QLineEdit*>(&w)) {
+        apply_input_limits(*edit, nullptr, c.digits_only(), c.max_length(), ime_off);
+    } else if (auto* combo = qobject_cast<QComboBox*>(&w); combo && combo->lineEdit()) {
+        apply_input_limits(*combo->lineEdit(), combo, c.digits_only(), c.max_length(), ime_off);
+    } else if (auto* multi = qobject_cast<QPlainTextEdit*>(&w)) {
+        multi->setAttribute(Qt::WA_InputMethodEnabled, !ime_off && !multi->isReadOnly());
+    }
+}
+
+void mirror_geometry(const ui::Control& c, QWidget& w, double scale) {
+    QRect r = scaled(c.geometry(), scale);
+    if (auto* combo = qobject_cast<QComboBox*>(&w)) {
+        // The designed height of a combo box reaches down over its dropped
+        // list; the closed box is as high as its edit field.
+        const int field = std::min(r.height(), combo->sizeHint().height());
+        const int row = std::max(1, combo->fontMetrics().height());
+        combo->setMaxVisibleItems(std::max(1, (r.height() - field) / row));
+        r.setHeight(field);
+    }
+    if (c.kind() != ui::Kind::Form) {
+        w.setGeometry(r);
+        // A group box is a frame behind its radio buttons.
+        if (c.kind() == ui::Kind::Group) w.lower();
+        return;
+    }
+    auto* form = static_cast<const ui::Form*>(&c);
+    if (form->frame() == ui::FrameStyle::Resizable) {
+        w.setMinimumSize(0, 0);
+        w.resize(r.size());
+    } else {
+        w.setFixedSize(r.size());
+    }
+}
+
+}  // namespace
+
+QRect scaled(const ui::Rect& r, double scale) {
+    return QRect(px(r.x, scale), px(r.y, scale), px(r.w, scale), px(r.h, scale));
+}
+
+void mirror(const ui::Control& c, QWidget& w, ui::Prop prop, double scale) {
+    const QSignalBlocker block(&w);
+    std::optional<QSignalBlocker> block_edit;
+    if (auto* combo = qobject_cast<QComboBox*>(&w); combo && combo->lineEdit())
+        block_edit.emplace(combo->lineEdit());
+    switch (prop) {
+        case ui::Prop::Text:
+            mirror_text(c, w);
+            break;
+        case ui::Prop::Visible:
+            // Forms are shown and hidden by the view, which also places them.
+            if (c.kind() != ui::Kind::Form) w.setVisible(c.visible());
+            break;
+        case ui::Prop::Enabled:
+            w.setEnabled(c.enabled());
+            break;
+        case ui::Prop::Checked:
+            if (c.kind() == ui::Kind::CheckBox || c.kind() == ui::Kind::Radio)
+                static_cast<QAbstractButton&>(w).setChecked(c.checked() == 1);
+            break;
+        case ui::Prop::Items:
+        case ui::Prop::Selection:
+            if (auto* list = qobject_cast<QListWidget*>(&w)) {
+                if (prop == ui::Prop::Items) mirror_list_items(c, *list);
+                mirror_list_selection(c, *list);
+            } else if (auto* combo = qobject_cast<QComboBox*>(&w)) {
+                mirror_combo(c, *combo);
+            }
+            break;
+        case ui::Prop::Scroll:
+            if (auto* bar = qobject_cast<QScrollBar*>(&w)) mirror_scroll(c, *bar);
+            break;
+        case ui::Prop::Limits:
+            mirror_limits(c, w);
+            break;
+        case ui::Prop::Font:
+            // The scroll bar has no font; a design face of none keeps the default.
+            if (!c.font().face.empty()) w.setFont(design_font(c.font(), scale));
+            break;
+        case ui::Prop::Colors:
+            mirror_colours(c, w);
+            break;
+        case ui::Prop::Geometry:
+            mirror_geometry(c, w, scale);
+            break;
+    }
+}
+
+void mirror_all(const ui::Control& c, QWidget& w, double scale) {
+    for (ui::Prop prop : ALL_PROPS) mirror(c, w, prop, scale);
+}
+
+}  // namespace scanfee::qtview

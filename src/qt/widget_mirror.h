@@ -1,0 +1,19 @@
+#pragma once
+// Shows a control's model state in its widget. The widget's signals are
+// blocked meanwhile, so a mirrored change never reads as a user's action.
+#include <QRect>
+#include <QWidget>
+
+#include "ui/model.h"
+
+namespace scanfee::qtview {
+
+// Design pixels to screen pixels.
+QRect scaled(const ui::Rect& r, double scale);
+
+// One property of `control` (a form's window or a control's widget).
+void mirror(const ui::Control& control, QWidget& widget, ui::Prop prop, double scale);
+// Every property.
+void mirror_all(const ui::Control& control, QWidget& widget, double scale);
+
+}  // namespace scanfee::qtview
