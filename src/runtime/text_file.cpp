@@ -141,7 +141,7 @@ Result<std::string> read_file_bytes(const std::string& path, std::size_t max_byt
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) return error_from_errno(errno, path, "stat");
     if (S_ISDIR(info.st_mode)) return FileError{ERR_ACCESS_DENIED, path, "is a folder"};
-    if (!S_ISREG(info.st_mode)) return FileError{ERR_BAD_FILE_NAME, path, "not a regular file"};
+    if (!S_ISREG(info.st_mode)) return FileError{ERR_ACCESS_DENIED, path, "not a regular file"};
     if (static_cast<std::size_t>(info.st_size) > max_bytes)
         return FileError{ERR_OUT_OF_MEMORY, path, "larger than " + std::to_string(max_bytes) + " bytes"};
 
