@@ -48,11 +48,11 @@ FileError error_from_errno(int err, std::string path, std::string what) {
                      std::move(what) + ": " + std::strerror(err)};
 }
 
-void raise_fatal(const FileError& error, std::source_location where) {
-    std::string_view file = where.file_name();
-    if (auto slash = file.find_last_of('/'); slash != std::string_view::npos)
-        file.remove_prefix(slash + 1);
-    throw FatalError(error.number, std::string(file), static_cast<unsigned>(where.line()));
+void raise_fatal(const FileError& error, const char* file, unsigned line) {
+    std::string_view module = file ? file : "?";
+    if (auto slash = module.find_last_of('/'); slash != std::string_view::npos)
+        module.remove_prefix(slash + 1);
+    throw FatalError(error.number, std::string(module), line);
 }
 
 }  // namespace scanfee::rt

@@ -4,7 +4,6 @@
 // that has nothing better to do turns a failure into the fatal error report
 // with or_fatal().
 #include <optional>
-#include <source_location>
 #include <string>
 #include <utility>
 #include <variant>
@@ -39,46 +38,48 @@ public:
     // Asking a failed result for its value is a fault of the caller; it ends
     // in the fatal error report of the failure rather than in undefined
     // behaviour.
-    T& value(std::source_location where = std::source_location::current()) & {
-        check(where);
+    T& value(const char* file = __builtin_FILE(), unsigned line = __builtin_LINE()) & {
+        check(file, line);
         return std::get<0>(state_);
     }
-    const T& value(std::source_location where = std::source_location::current()) const& {
-        check(where);
+    const T& value(const char* file = __builtin_FILE(), unsigned line = __builtin_LINE()) const& {
+        check(file, line);
         return std::get<0>(state_);
     }
-    T&& value(std::source_location where = std::source_location::current()) && {
-        check(where);
+    T&& value(const char* file = __builtin_FILE(), unsigned line = __builtin_LINE()) && {
+        check(file, line);
         return std::get<0>(std::move(state_));
     }
 
     const FileError& error() const { return std::get<1>(state_); }
 
 private:
-    void check(std::source_location where) const;
+    void check(const char* file, unsigned line) const;
     std::variant<T, FileError> state_;
 };
 
 // The outcome of an operation without a value: empty when it succeeded.
 using Status = std::optional<FileError>;
 
-[[noreturn]] void raise_fatal(const FileError& error, std::source_location where);
+// The caller's place comes from __builtin_FILE/__builtin_LINE rather than
+// std::source_location, which clang 14 (the fuzzing compiler) lacks.
+[[noreturn]] void raise_fatal(const FileError& error, const char* file, unsigned line);
 
 template <class T>
-void Result<T>::check(std::source_location where) const {
-    if (!ok()) raise_fatal(error(), where);
+void Result<T>::check(const char* file, unsigned line) const {
+    if (!ok()) raise_fatal(error(), file, line);
 }
 
-// The described behaviour of the program: a failure ends the run through the
+// For callers without a way to recover: the failure ends the run through the
 // fatal error report, naming the caller's place.
 template <class T>
-T or_fatal(Result<T> result, std::source_location where = std::source_location::current()) {
-    return std::move(result).value(where);
+T or_fatal(Result<T> result, const char* file = __builtin_FILE(), unsigned line = __builtin_LINE()) {
+    return std::move(result).value(file, line);
 }
 
 inline void or_fatal(const Status& status,
-                     std::source_location where = std::source_location::current()) {
-    if (status) raise_fatal(*status, where);
+                     const char* file = __builtin_FILE(), unsigned line = __builtin_LINE()) {
+    if (status) raise_fatal(*status, file, line);
 }
 
 }  // namespace scanfee::rt

@@ -51,7 +51,7 @@ TEST(FilterText, PatternsMatchWithoutRegardToCase) {
         {"*.*", "a.b", true},           {"abc.*", "abc", true},
         {"a?c", "abc", true},           {"a?c", "a見c", true},
         {"a?c", "ac", false},           {"*", "", true},
-        {"ＡＢ*", "ａｂｃ", true},       {"*a*a*a*a*a*b", std::string(60, 'a').c_str(), false},
+        {"ＡＢ*", "ａｂｃ", true},       {"*a*a*a*a*a*b", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", false},
         {"x*", "x\xFF\xFE", true},      {"*.CSV", "list.csv", true},
     };
     for (const auto& c : cases) {
