@@ -32,8 +32,7 @@ public:
     std::string result_path() const;
     // The captions as shown, in order.
     QStringList filter_captions() const;
-
-protected:
+    // Refuses a file in a folder that does not exist before accepting.
     void accept() override;
 
 private:

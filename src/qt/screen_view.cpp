@@ -54,7 +54,20 @@ void ScreenView::build_form(ui::Form& form, const UserActionSink& sink) {
         widgets_[control.get()] = w;
         mirror_all(*control, *w, scale_);
     }
+    stack_controls(form);
     windows_.push_back(std::move(window));
+}
+
+void ScreenView::stack_controls(const ui::Form& form) {
+    // As on the platform the screens were designed for: labels are painted on
+    // the form itself, under every other control; a group box is a frame
+    // behind the radio buttons it holds. Each layer keeps the design order.
+    const auto& controls = form.controls();
+    for (ui::Kind layer : {ui::Kind::Group, ui::Kind::Label}) {
+        for (auto it = controls.rbegin(); it != controls.rend(); ++it)
+            if ((*it)->kind() == layer)
+                if (QWidget* w = widget(**it)) w->lower();
+    }
 }
 
 void ScreenView::show_form(ui::Form&, QWidget& window) {

@@ -40,6 +40,7 @@ public:
 
 private:
     void build_form(ui::Form& form, const UserActionSink& sink);
+    void stack_controls(const ui::Form& form);
     void show_form(ui::Form& form, QWidget& window);
     void user_action(ui::Control& control, const EventDispatcher::Action& action);
     void resync(ui::Control& control);

@@ -205,8 +205,6 @@ void mirror_geometry(const ui::Control& c, QWidget& w, double scale) {
     }
     if (c.kind() != ui::Kind::Form) {
         w.setGeometry(r);
-        // A group box is a frame behind its radio buttons.
-        if (c.kind() == ui::Kind::Group) w.lower();
         return;
     }
     auto* form = static_cast<const ui::Form*>(&c);

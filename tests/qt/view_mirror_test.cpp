@@ -1,0 +1,175 @@
+// Every change of the model shows in its widget at once, without a trip
+// through the event loop.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "qt/view_fixture.h"
+#include "qt/widget_mirror.h"
+#include "runtime/sjis.h"
+
+namespace scanfee::qtview::testing {
+namespace {
+
+using rt::literals::operator""_sj;
+
+class MirrorTest : public ViewTest {
+protected:
+    void SetUp() override { start(EDITION_CUSTOMER); }
+};
+
+TEST_F(MirrorTest, EveryControlHasAWidgetNamedAfterIt) {
+    for (const auto& form : screen_model().forms()) {
+        QWidget* window = view_->widget(*form);
+        ASSERT_NE(window, nullptr) << form->name();
+        EXPECT_TRUE(window->isWindow());
+        for (const auto& c : form->controls()) {
+            QWidget* w = view_->widget(*c);
+            ASSERT_NE(w, nullptr) << c->name();
+            EXPECT_EQ(w->objectName().toStdString(), c->name());
+            EXPECT_EQ(w->window(), window) << c->name();
+        }
+    }
+}
+
+TEST_F(MirrorTest, OnlyTheSummaryScreenIsShownAtStartWithItsCaption) {
+    for (const auto& form : screen_model().forms())
+        EXPECT_EQ(view_->widget(*form)->isVisible(), form->name() == "MAINFORM") << form->name();
+    EXPECT_EQ(view_->widget("MAINFORM")->windowTitle(),
+              QString::fromUtf8("ミクリ計算総合画面 Ｖｅｒ.5.0 20160415"));
+}
+
+TEST_F(MirrorTest, TextsShowAtOnce) {
+    control("TEXT2").set_text("１２３円"_sj);
+    EXPECT_EQ(widget<QLabel>("TEXT2")->text(), QString::fromUtf8("１２３円"));
+    control("BUTTON5").set_text("A&B");
+    EXPECT_EQ(widget<QPushButton>("BUTTON5")->text(), "A&&B");  // no access key
+    control("EDIT6").set_text("line 1\r\nline 2"_sj);
+    EXPECT_EQ(widget<QPlainTextEdit>("EDIT6")->toPlainText(), "line 1\nline 2");
+    control("FORM2").set_text("コミック"_sj);
+    EXPECT_EQ(view_->widget("FORM2")->windowTitle(), QString::fromUtf8("コミック"));
+}
+
+TEST_F(MirrorTest, VisibilityOfControlsAndFormsShowsAtOnce) {
+    control("BUTTON15").hide();
+    EXPECT_TRUE(widget("BUTTON15")->isHidden());
+    control("BUTTON15").show();
+    EXPECT_FALSE(widget("BUTTON15")->isHidden());
+    control("MAINFORM").hide();
+    control("FORM3").show();
+    EXPECT_FALSE(view_->widget("MAINFORM")->isVisible());
+    EXPECT_TRUE(view_->widget("FORM3")->isVisible());
+    // The customer edition never shows the compensation box, even on a shown screen.
+    EXPECT_FALSE(widget("CHECK6")->isVisible());
+}
+
+TEST_F(MirrorTest, EnabledCheckedAndScrollStatesShowAtOnce) {
+    control("BUTTON2").set_enabled(false);
+    EXPECT_FALSE(widget("BUTTON2")->isEnabled());
+    control("CHECK1").set_checked(1);
+    EXPECT_TRUE(widget<QCheckBox>("CHECK1")->isChecked());
+    auto* bar = widget<QScrollBar>("HSCROLL1");
+    EXPECT_EQ(bar->minimum(), 50);
+    EXPECT_EQ(bar->maximum(), 600);
+    EXPECT_EQ(bar->singleStep(), 1);
+    EXPECT_EQ(bar->pageStep(), 10);
+    control("HSCROLL1").set_pos(333);
+    EXPECT_EQ(bar->value(), 333);
+}
+
+TEST_F(MirrorTest, ListItemsAndSelectionShowAtOnce) {
+    ui::Control& list = control("LIST1");
+    list.clear_items();
+    list.add_item("  1 ABC"_sj);
+    list.add_item("タイトルを追加"_sj);
+    auto* w = widget<QListWidget>("LIST1");
+    ASSERT_EQ(w->count(), 2);
+    EXPECT_EQ(w->item(1)->text(), QString::fromUtf8("タイトルを追加"));
+    list.set_selected(1);
+    EXPECT_TRUE(w->item(1)->isSelected());
+    list.clear_items();
+    EXPECT_EQ(w->count(), 0);
+
+    ui::Control& multi = control("LIST2");
+    for (const char* item : {"a", "b", "c"}) multi.add_item(item);
+    multi.set_item_selected(0, true);
+    multi.set_item_selected(2, true);
+    auto* m = widget<QListWidget>("LIST2");
+    EXPECT_EQ(m->selectionMode(), QAbstractItemView::MultiSelection);
+    EXPECT_TRUE(m->item(0)->isSelected());
+    EXPECT_FALSE(m->item(1)->isSelected());
+    EXPECT_TRUE(m->item(2)->isSelected());
+}
+
+TEST_F(MirrorTest, ComboItemsKeepTheModelsEditText) {
+    ui::Control& combo = control("COMBO1");
+    combo.set_text("1234");
+    combo.add_item("AAAA");
+    combo.add_item("BBBB");
+    auto* w = widget<QComboBox>("COMBO1");
+    EXPECT_EQ(w->count(), 2);
+    EXPECT_EQ(w->currentText(), "1234");
+    combo.set_selected(1);
+    EXPECT_EQ(w->currentIndex(), 1);
+    EXPECT_EQ(w->currentText(), "1234");
+    combo.clear_items();
+    EXPECT_EQ(w->count(), 0);
+    EXPECT_EQ(w->currentText(), "1234");
+}
+
+TEST_F(MirrorTest, DesignColoursAlignmentAndFaces) {
+    EXPECT_EQ(widget("TEXT12")->palette().color(QPalette::Window), QColor(Qt::yellow));
+    EXPECT_EQ(widget("TEXT1")->palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_EQ(view_->widget("MAINFORM")->palette().color(QPalette::Window), QColor(240, 240, 240));
+    EXPECT_EQ(widget<QLabel>("TEXT1")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(widget<QLabel>("TEXT46")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    EXPECT_EQ(widget("TEXT12")->font().pixelSize(), 22);
+    EXPECT_EQ(widget("TEXT56")->font().pixelSize(), 20);
+    EXPECT_EQ(QFontInfo(widget("LIST1")->font()).family(), "IPAMincho");
+    EXPECT_EQ(QFontInfo(widget("COMBO1")->font()).family(), "IPAGothic");
+    EXPECT_EQ(QFontInfo(widget("TEXT1")->font()).family(), "IPAPGothic");
+}
+
+TEST_F(MirrorTest, StatementBoxIsReadOnlyWithBothScrollBars) {
+    auto* edit = widget<QPlainTextEdit>("EDIT6");
+    EXPECT_TRUE(edit->isReadOnly());
+    EXPECT_EQ(edit->lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_EQ(edit->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+}
+
+TEST_F(MirrorTest, LabelsLieUnderGroupBoxesAndGroupBoxesUnderTheirRadioButtons) {
+    control("FORM3").show();
+    control("TEXT56").show();
+    QWidget* form = view_->widget("FORM3");
+    // TEXT56 spreads over GROUP1 and its radio buttons.
+    QWidget* radio = widget("RADIO1");
+    EXPECT_EQ(form->childAt(radio->geometry().center()), radio);
+    const QRect group = widget("GROUP1")->geometry();
+    QWidget* at_group_edge = form->childAt(group.left() + 2, group.bottom() - 2);
+    ASSERT_NE(at_group_edge, nullptr);
+    EXPECT_EQ(at_group_edge->objectName(), "GROUP1");
+}
+
+TEST(ScaleTest, DesignPixelsAreScaledForTheScreen) {
+    EXPECT_EQ(scaled(ui::Rect{480, 312, 128, 48}, 1.5), QRect(720, 468, 192, 72));
+    EXPECT_EQ(scaled(ui::Rect{480, 312, 128, 48}, 1.0), QRect(480, 312, 128, 48));
+}
+
+class ScaledViewTest : public ViewTest {};
+
+TEST_F(ScaledViewTest, GeometryAndFontsFollowTheScale) {
+    start(EDITION_CUSTOMER, 1.5);
+    EXPECT_EQ(widget("BUTTON1")->geometry(), QRect(720, 468, 192, 72));
+    EXPECT_EQ(widget("TEXT12")->font().pixelSize(), 33);
+    EXPECT_EQ(view_->widget("MAINFORM")->size(), QSize(969, 627));
+}
+
+}  // namespace
+}  // namespace scanfee::qtview::testing
