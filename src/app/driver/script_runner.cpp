@@ -90,20 +90,20 @@ std::string state_line(const Control& c) {
     return line.str();
 }
 
-void print_var(const std::string& spec, std::ostream& out) {
-    std::string name = spec;
+void print_var(const std::string& wanted, std::ostream& out) {
+    std::string name = wanted;
     std::vector<int> indices;
-    size_t open = spec.find('(');
+    size_t open = wanted.find('(');
     if (open != std::string::npos) {
-        if (spec.back() != ')') throw DriverError("malformed variable " + spec);
-        name = spec.substr(0, open);
-        std::string inside = spec.substr(open + 1, spec.size() - open - 2);
+        if (wanted.back() != ')') throw DriverError("malformed variable " + wanted);
+        name = wanted.substr(0, open);
+        std::string inside = wanted.substr(open + 1, wanted.size() - open - 2);
         std::stringstream parts(inside);
         std::string part;
         while (std::getline(parts, part, ',')) indices.push_back(parse_int(part, "an index"));
     }
     auto value = order_var(name, indices);
-    if (!value) throw DriverError("unknown variable " + spec);
+    if (!value) throw DriverError("unknown variable " + wanted);
     out << *value << "\n";
 }
 
