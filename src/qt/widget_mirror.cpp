@@ -86,6 +86,18 @@ void mirror_colours(const ui::Control& c, QWidget& w) {
     w.setPalette(p);
 }
 
+// The installed faces set lines a little wider apart than the design faces
+// (22 pixels for a 20-pixel character, not 20): a wrapped label grows
+// downwards rather than cut off its last line. Labels lie under every other
+// control, so the growth never hides one.
+void fit_label_height(const ui::Control& c, QWidget& w, double scale) {
+    auto* label = qobject_cast<QLabel*>(&w);
+    if (!label) return;
+    const QRect design = scaled(c.geometry(), scale);
+    const int needed = label->heightForWidth(design.width());
+    label->resize(design.width(), std::max(design.height(), needed));
+}
+
 void mirror_text(const ui::Control& c, QWidget& w) {
     switch (c.kind()) {
         case ui::Kind::Form:
@@ -230,6 +242,7 @@ void mirror(const ui::Control& c, QWidget& w, ui::Prop prop, double scale) {
     switch (prop) {
         case ui::Prop::Text:
             mirror_text(c, w);
+            fit_label_height(c, w, scale);
             break;
         case ui::Prop::Visible:
             // Forms are shown and hidden by the view, which also places them.
@@ -260,12 +273,14 @@ void mirror(const ui::Control& c, QWidget& w, ui::Prop prop, double scale) {
         case ui::Prop::Font:
             // The scroll bar has no font; a design face of none keeps the default.
             if (!c.font().face.empty()) w.setFont(design_font(c.font(), scale));
+            fit_label_height(c, w, scale);
             break;
         case ui::Prop::Colors:
             mirror_colours(c, w);
             break;
         case ui::Prop::Geometry:
             mirror_geometry(c, w, scale);
+            fit_label_height(c, w, scale);
             break;
     }
 }

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+#include <ostream>
 
 #include "qt/file_dialog.h"
 #include "qt/input_box.h"
@@ -44,6 +45,8 @@ struct BoxCase {
     std::vector<std::pair<const char*, int>> answers;  // button text, answer code
     int escape;
 };
+
+void PrintTo(const BoxCase& c, std::ostream* out) { *out << "buttons " << int(c.buttons); }
 
 class MessageBoxTest : public ::testing::TestWithParam<BoxCase> {};
 

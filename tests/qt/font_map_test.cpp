@@ -4,6 +4,7 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <ostream>
 
 #include "qt/font_map.h"
 #include "runtime/sjis.h"
@@ -16,6 +17,8 @@ struct FaceCase {
     const char* installed;
     bool fixed_pitch;
 };
+
+void PrintTo(const FaceCase& c, std::ostream* out) { *out << c.face; }
 
 class FontMapTest : public ::testing::TestWithParam<FaceCase> {};
 

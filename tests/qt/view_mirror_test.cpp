@@ -136,6 +136,19 @@ TEST_F(MirrorTest, DesignColoursAlignmentAndFaces) {
     EXPECT_EQ(QFontInfo(widget("TEXT1")->font()).family(), "IPAPGothic");
 }
 
+TEST_F(MirrorTest, AWrappedLabelGrowsToShowItsLastLine) {
+    control("TEXT56").set_text(
+        "コンビニ等で売られている、カバー表紙が無く、直接ＩＳＢＮバーコードが裏表紙に印刷されて"
+        "いるコミックについては取り扱っておりません。"_sj);
+    auto* label = widget<QLabel>("TEXT56");
+    EXPECT_EQ(label->width(), 360);
+    EXPECT_GE(label->height(), label->heightForWidth(360));
+    EXPECT_GT(label->height(), 80);
+    control("TEXT56").set_text("短い"_sj);
+    EXPECT_EQ(label->height(), 80);
+    EXPECT_EQ(widget("TEXT1")->height(), 16);
+}
+
 TEST_F(MirrorTest, StatementBoxIsReadOnlyWithBothScrollBars) {
     auto* edit = widget<QPlainTextEdit>("EDIT6");
     EXPECT_TRUE(edit->isReadOnly());

@@ -1,0 +1,64 @@
+// The window program's endings leave the running event loop with the run's
+// exit status, even from inside a handler's own modal dialog.
+#include <QMessageBox>
+#include <QTimer>
+
+#include "qt/view_fixture.h"
+#include "runtime/fatal.h"
+
+namespace scanfee::qtview::testing {
+namespace {
+
+class RunEndingsTest : public ViewTest {
+protected:
+    void start_with_application_endings() {
+        reset_program();
+        ui::set_dialog_service(&dialogs_);
+        start_up(StartOptions{EDITION_CUSTOMER, "2016/04/29"});
+        ViewOptions options;
+        options.scale = 1.0;  // the endings stay the application's own
+        view_ = std::make_unique<ScreenView>(screen_model(), options);
+    }
+
+    // Runs the event loop until the run ends; a safety timer ends it with -1.
+    int exec_with(std::function<void()> user) {
+        QTimer::singleShot(0, std::move(user));
+        QTimer safety;
+        safety.setSingleShot(true);
+        QObject::connect(&safety, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+        safety.start(5000);
+        return QApplication::exec();
+    }
+};
+
+TEST_F(RunEndingsTest, EndButtonEndsTheLoopWithStatus0) {
+    start_with_application_endings();
+    EXPECT_EQ(exec_with([this] { click("BUTTON1"); }), 0);
+}
+
+TEST_F(RunEndingsTest, SummaryScreensFrameEndsTheRunLikeItsEndButton) {
+    start_with_application_endings();
+    EXPECT_EQ(exec_with([this] { view_->widget("MAINFORM")->close(); }), 0);
+}
+
+TEST_F(RunEndingsTest, FatalErrorShowsAWarningBoxAndEndsWithStatus3) {
+    start_with_application_endings();
+    event_table().on("BUTTON3_ON", [] { SCANFEE_FATAL(rt::ERR_DISK_FULL); });
+    QString shown_caption;
+    QMessageBox::Icon shown_icon = QMessageBox::NoIcon;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown_caption = box->windowTitle();
+            shown_icon = box->icon();
+            box->accept();
+        }
+    });
+    closer.start(10);
+    EXPECT_EQ(exec_with([this] { click("BUTTON3"); }), 3);
+    EXPECT_EQ(shown_caption.toStdString(), rt::FatalError::caption());
+    EXPECT_EQ(shown_icon, QMessageBox::Warning);
+}
+
+}  // namespace
+}  // namespace scanfee::qtview::testing
