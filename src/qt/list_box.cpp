@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSignalBlocker>
 
 namespace scanfee::qtview {
 
@@ -26,8 +27,11 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
         if (currentRow() >= 0) on_click(currentRow());
         return;
     }
+    const QList<QListWidgetItem*> selected = selectedItems();
     QListWidget::keyPressEvent(event);
-    if (after_key) after_key();
+    const QSignalBlocker block(this);
+    clearSelection();
+    for (QListWidgetItem* item : selected) item->setSelected(true);
 }
 
 }  // namespace scanfee::qtview

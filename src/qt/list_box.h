@@ -11,10 +11,9 @@ class ListBox : public QListWidget {
 public:
     explicit ListBox(QWidget* parent) : QListWidget(parent) {}
     // Called with the row clicked, or -1 for a click below the last row.
+    // Space and Enter click the caret's row; the other keys move the caret
+    // and leave the selection as the model has it.
     std::function<void(int row)> on_click;
-    // Called after the widget handled a key, so the model's selection can be
-    // shown again over whatever the widget selected on its own.
-    std::function<void()> after_key;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

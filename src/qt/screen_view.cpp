@@ -33,7 +33,6 @@ ScreenView::ScreenView(ui::ScreenModel& model, ViewOptions options)
     sink.scroll = [this](ui::Control& c, int pos) {
         user_action(c, [pos](ui::Control& target) { return ui::user_scroll(target, pos); });
     };
-    sink.resync = [this](ui::Control& c) { resync(c); };
 
     for (const auto& form : model_.forms()) build_form(*form, sink);
     model_.add_observer(this);

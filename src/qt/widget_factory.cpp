@@ -60,7 +60,6 @@ QWidget* create_list(ui::Control& c, QWidget* parent, const UserActionSink& sink
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->on_click = [&c, sink](int row) { sink.select(c, row); };
-    list->after_key = [&c, sink] { sink.resync(c); };
     return list;
 }
 

@@ -15,8 +15,6 @@ struct UserActionSink {
     std::function<void(ui::Control&, const QString& text)> type;
     std::function<void(ui::Control&, int row)> select;
     std::function<void(ui::Control&, int pos)> scroll;
-    // The widget may have changed itself (a key in a list): show the model again.
-    std::function<void(ui::Control&)> resync;
 };
 
 // Creates the widget of `control` inside `parent`, named after the control.

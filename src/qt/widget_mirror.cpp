@@ -48,11 +48,14 @@ Qt::Alignment alignment(ui::Align a) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-// Only the enabled looks take the design colours; a disabled control keeps
-// the style's greyed look.
-void set_colour(QPalette& p, QPalette::ColorRole role, ui::Rgb c) {
+// A disabled control keeps the style's greyed text on its own background.
+void set_text_colour(QPalette& p, QPalette::ColorRole role, ui::Rgb c) {
     p.setColor(QPalette::Active, role, qcolor(c));
     p.setColor(QPalette::Inactive, role, qcolor(c));
+}
+
+void set_background(QPalette& p, QPalette::ColorRole role, ui::Rgb c) {
+    p.setColor(role, qcolor(c));
 }
 
 void mirror_colours(const ui::Control& c, QWidget& w) {
@@ -60,17 +63,17 @@ void mirror_colours(const ui::Control& c, QWidget& w) {
     switch (c.kind()) {
         case ui::Kind::Button:
             // Push buttons keep the platform's face, as on the designed platform.
-            set_colour(p, QPalette::ButtonText, c.foreground());
+            set_text_colour(p, QPalette::ButtonText, c.foreground());
             break;
         case ui::Kind::Edit:
         case ui::Kind::List:
         case ui::Kind::Combo:
-            set_colour(p, QPalette::Text, c.foreground());
-            set_colour(p, QPalette::Base, c.background());
+            set_text_colour(p, QPalette::Text, c.foreground());
+            set_background(p, QPalette::Base, c.background());
             break;
         case ui::Kind::HScroll:
-            set_colour(p, QPalette::Window, c.background());
-            set_colour(p, QPalette::Button, c.background());
+            set_background(p, QPalette::Window, c.background());
+            set_background(p, QPalette::Button, c.background());
             w.setAutoFillBackground(true);
             break;
         case ui::Kind::Form:
@@ -78,8 +81,8 @@ void mirror_colours(const ui::Control& c, QWidget& w) {
         case ui::Kind::CheckBox:
         case ui::Kind::Radio:
         case ui::Kind::Group:
-            set_colour(p, QPalette::WindowText, c.foreground());
-            set_colour(p, QPalette::Window, c.background());
+            set_text_colour(p, QPalette::WindowText, c.foreground());
+            set_background(p, QPalette::Window, c.background());
             w.setAutoFillBackground(true);
             break;
     }
@@ -167,13 +170,10 @@ void mirror_list_items(const ui::Control& c, QListWidget& list) {
 }
 
 void mirror_list_selection(const ui::Control& c, QListWidget& list) {
-    if (c.multi_select()) {
-        for (int i = 0; i < list.count(); ++i) list.item(i)->setSelected(c.is_item_selected(i));
-        if (c.selected() >= 0) list.setCurrentRow(c.selected(), QItemSelectionModel::NoUpdate);
-    } else if (c.selected() >= 0) {
-        list.setCurrentRow(c.selected(), QItemSelectionModel::ClearAndSelect);
-    } else {
-        list.clearSelection();
+    for (int i = 0; i < list.count(); ++i) list.item(i)->setSelected(c.is_item_selected(i));
+    if (c.selected() >= 0 && c.selected() < list.count()) {
+        list.setCurrentRow(c.selected(), QItemSelectionModel::NoUpdate);
+        list.scrollToItem(list.item(c.selected()));
     }
 }
 

@@ -95,6 +95,24 @@ TEST_F(HandMadeViewTest, ListClickSelectsTheRowAndBelowTheLastRowSelectsNone) {
     EXPECT_TRUE(widget<QListWidget>("LISTA")->selectedItems().isEmpty());
 }
 
+TEST_F(HandMadeViewTest, ListKeysMoveTheCaretAndSpaceClicksItsRow) {
+    auto* w = widget<QListWidget>("LISTA");
+    click_row("LISTA", 0);
+    raised_.clear();
+    QTest::keyClick(w, Qt::Key_Down);
+    QTest::keyClick(w, Qt::Key_Down);
+    EXPECT_EQ(w->currentRow(), 2);
+    EXPECT_TRUE(w->item(0)->isSelected());
+    EXPECT_FALSE(w->item(2)->isSelected());
+    EXPECT_EQ(control("LISTA").selected(), 0);
+    EXPECT_TRUE(raised_.empty());
+    QTest::keyClick(w, Qt::Key_Space);
+    EXPECT_EQ(control("LISTA").selected(), 2);
+    EXPECT_TRUE(w->item(2)->isSelected());
+    EXPECT_FALSE(w->item(0)->isSelected());
+    EXPECT_EQ(raised_, std::vector<std::string>{"LISTA_CLICK"});
+}
+
 TEST_F(HandMadeViewTest, MultipleSelectionListTogglesTheClickedRow) {
     click_row("LISTM", 0);
     click_row("LISTM", 2);
