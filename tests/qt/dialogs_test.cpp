@@ -248,6 +248,16 @@ TEST_F(FileDialogTest, SaveRefusesAFileInAFolderThatDoesNotExist) {
     EXPECT_EQ(dialog.result_path(), ui::CANCEL_MARK);
 }
 
+TEST_F(FileDialogTest, SaveAsksBeforeReplacingAndOpenWantsAnExistingFile) {
+    FileDialog save(nullptr, true, "t", path("x.SAV").toStdString(), "");
+    EXPECT_EQ(save.acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_FALSE(save.testOption(QFileDialog::DontConfirmOverwrite));
+    FileDialog open(nullptr, false, "t", path("x.SAV").toStdString(), "");
+    EXPECT_EQ(open.fileMode(), QFileDialog::ExistingFile);
+    // Qt's own dialog everywhere: the checks above live in it.
+    EXPECT_TRUE(open.testOption(QFileDialog::DontUseNativeDialog));
+}
+
 TEST_F(FileDialogTest, SaveAcceptsANewFileInAnExistingFolder) {
     FileDialog dialog(nullptr, true, "t", path("new.SAV").toStdString(), "");
     dialog.show();
