@@ -11,7 +11,6 @@
 #include <QScrollBar>
 
 #include "qt/view_fixture.h"
-#include "qt/widget_mirror.h"
 #include "runtime/sjis.h"
 
 namespace scanfee::qtview::testing {
@@ -168,11 +167,6 @@ TEST_F(MirrorTest, LabelsLieUnderGroupBoxesAndGroupBoxesUnderTheirRadioButtons) 
     QWidget* at_group_edge = form->childAt(group.left() + 2, group.bottom() - 2);
     ASSERT_NE(at_group_edge, nullptr);
     EXPECT_EQ(at_group_edge->objectName(), "GROUP1");
-}
-
-TEST(ScaleTest, DesignPixelsAreScaledForTheScreen) {
-    EXPECT_EQ(scaled(ui::Rect{480, 312, 128, 48}, 1.5), QRect(720, 468, 192, 72));
-    EXPECT_EQ(scaled(ui::Rect{480, 312, 128, 48}, 1.0), QRect(480, 312, 128, 48));
 }
 
 class ScaledViewTest : public ViewTest {};
