@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/start_options.h"
 #include "core/program.h"
 #include "core/startup.h"
-#include "qt/command_line.h"
 #include "qt/event_dispatch.h"
 #include "qt/font_map.h"
 #include "qt/qt_dialogs.h"
@@ -46,9 +46,10 @@ int main(int argc, char** argv) {
     // (or the summary screen's frame) ends the run.
     app.setQuitOnLastWindowClosed(false);
 
-    const auto parsed = qtview::parse_command_line(program_arguments(app));
-    if (const auto* bad = std::get_if<qtview::CommandLineError>(&parsed)) {
-        std::fprintf(stderr, "%s\n", bad->message.c_str());
+    const auto parsed = app::parse_command_line(program_arguments(app), false);
+    if (const auto* bad = std::get_if<app::CommandLineError>(&parsed)) {
+        std::fprintf(stderr, "scanfee: %s\nusage: scanfee [--edition shop|customer] [--today YYYY/MM/DD]\n",
+                     bad->message.c_str());
         return 2;
     }
 
@@ -64,7 +65,7 @@ int main(int argc, char** argv) {
         QCoreApplication::installTranslator(&translator);
 
     try {
-        return run(app, std::get<StartOptions>(parsed));
+        return run(app, std::get<app::CommandLine>(parsed).options);
     } catch (...) {
         qtview::show_fatal_report(qtview::fatal_report(std::current_exception()));
         return 3;

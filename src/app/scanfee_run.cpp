@@ -27,15 +27,15 @@ int fatal_report(const rt::FatalError& e) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string script_path;
-    StartOptions options;
-    std::string problem = app::parse_start_options(argc, argv, options, &script_path);
-    if (!problem.empty()) {
-        std::cerr << "scanfee-run: " << problem << "\n"
+    const auto parsed = app::parse_command_line({argv + 1, argv + argc}, true);
+    if (const auto* bad = std::get_if<app::CommandLineError>(&parsed)) {
+        std::cerr << "scanfee-run: " << bad->message << "\n"
                   << "usage: scanfee-run [--edition shop|customer] [--today YYYY/MM/DD] [SCRIPT]\n";
         return 2;
     }
 
+    const StartOptions options = std::get<app::CommandLine>(parsed).options;
+    const std::string script_path = std::get<app::CommandLine>(parsed).script;
     std::string content;
     if (script_path.empty()) {
         std::ostringstream in;

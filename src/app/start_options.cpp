@@ -4,28 +4,42 @@
 
 namespace scanfee::app {
 
-std::string parse_start_options(int argc, char** argv, StartOptions& options,
-                                std::string* script) {
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg == "--edition" || arg == "--today") {
-            if (i + 1 >= argc) return arg + " needs a value";
-            std::string value = argv[++i];
-            if (arg == "--edition") {
-                if (value == "shop") options.edition = EDITION_SHOP;
-                else if (value == "customer") options.edition = EDITION_CUSTOMER;
-                else return "--edition takes shop or customer, not " + value;
-            } else {
-                if (!rt::is_date_text(value)) return "--today takes a date YYYY/MM/DD, not " + value;
-                options.today = value;
+std::variant<CommandLine, CommandLineError> parse_command_line(const std::vector<std::string>& args,
+                                                               bool takes_script) {
+    CommandLine line;
+    for (size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i], value;
+        bool has_value = false;
+        if (size_t eq = name.find('='); name.starts_with("--") && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name.resize(eq);
+            has_value = true;
+        }
+        if (name != "--edition" && name != "--today") {
+            if (takes_script && line.script.empty() && !name.starts_with("-")) {
+                line.script = name;
+                continue;
             }
-        } else if (script && script->empty() && !arg.starts_with("--")) {
-            *script = arg;
+            return CommandLineError{"unknown argument " + args[i]};
+        }
+        if (!has_value) {
+            if (i + 1 >= args.size()) return CommandLineError{name + " needs a value"};
+            value = args[++i];
+        }
+        if (name == "--edition") {
+            if (value == "shop") {
+                line.options.edition = EDITION_SHOP;
+            } else if (value == "customer") {
+                line.options.edition = EDITION_CUSTOMER;
+            } else {
+                return CommandLineError{"unknown edition " + value};
+            }
         } else {
-            return "unexpected argument " + arg;
+            if (!rt::is_date_text(value)) return CommandLineError{"not a date YYYY/MM/DD: " + value};
+            line.options.today = value;
         }
     }
-    return {};
+    return line;
 }
 
 }  // namespace scanfee::app

@@ -1,15 +1,27 @@
 #pragma once
-// The command line shared by the window program and the driver.
+// The command line shared by the window program and the driver:
+//   [--edition shop|customer] [--today YYYY/MM/DD] [SCRIPT]
+// "--edition=shop" and "--today=2016/04/29" are read as well.
 #include <string>
+#include <variant>
+#include <vector>
 
 #include "core/startup.h"
 
 namespace scanfee::app {
 
-// Reads --edition shop|customer and --today YYYY/MM/DD into `options`. A
-// further plain argument is taken as `script` when the caller passes one.
-// Returns a message on a bad command line, empty when it is fine.
-std::string parse_start_options(int argc, char** argv, StartOptions& options,
-                                std::string* script = nullptr);
+struct CommandLine {
+    StartOptions options;  // the customer edition and the clock's date by default
+    std::string script;    // the driver's script; empty for standard input
+};
+
+// What was wrong with the arguments.
+struct CommandLineError {
+    std::string message;
+};
+
+// The arguments after the program name. Only the driver takes a script.
+std::variant<CommandLine, CommandLineError> parse_command_line(const std::vector<std::string>& args,
+                                                               bool takes_script);
 
 }  // namespace scanfee::app

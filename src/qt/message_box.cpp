@@ -90,13 +90,13 @@ std::unique_ptr<QMessageBox> make_message_box(QWidget* owner, const std::string&
     QAbstractButton* escape = nullptr;
     const int escape_code = escape_answer(buttons);
     bool first = true;
-    for (const ButtonSpec& spec : button_set(buttons)) {
-        QPushButton* b = box->addButton(spec.button);
-        b->setText(QString::fromUtf8(spec.text));
-        b->setProperty(ANSWER_PROPERTY, spec.answer);
+    for (const ButtonSpec& choice : button_set(buttons)) {
+        QPushButton* b = box->addButton(choice.button);
+        b->setText(QString::fromUtf8(choice.text));
+        b->setProperty(ANSWER_PROPERTY, choice.answer);
         if (first) box->setDefaultButton(b);
         first = false;
-        if (spec.answer == escape_code) escape = b;
+        if (choice.answer == escape_code) escape = b;
     }
     box->setEscapeButton(escape);
     return box;

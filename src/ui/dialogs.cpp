@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "runtime/fatal.h"
+#include "runtime/sjis.h"
 
 namespace scanfee::ui {
 namespace {
@@ -45,7 +46,15 @@ std::string input_box(const Form* owner, const std::string& caption, const std::
     check_length(prompt);
     check_length(default_text);
     std::string typed = dialogs().input_box(owner, caption, prompt, default_text);
-    if (typed != CANCEL_MARK && typed.size() > DIALOG_TEXT_LIMIT) typed.resize(DIALOG_TEXT_LIMIT);
+    if (typed == CANCEL_MARK) return typed;
+    // The field holds at most 64 bytes, and never half of a two-byte character.
+    size_t kept = 0;
+    while (kept < typed.size()) {
+        size_t n = rt::is_lead_byte(static_cast<unsigned char>(typed[kept])) ? 2 : 1;
+        if (kept + n > DIALOG_TEXT_LIMIT || kept + n > typed.size()) break;
+        kept += n;
+    }
+    typed.resize(kept);
     return typed;
 }
 
