@@ -30,7 +30,7 @@ int16 page_count(std::string_view text) {
 
 void 基本金額_SUB() {
     OrderState& s = order();
-    s.PRICE(s.CURTITLE, s.CATEGORY) = static_cast<single>(rt::val(screens::scr().EDIT2->text()));
+    s.PRICE(s.CURTITLE, s.CATEGORY) = rt::to_single(rt::val(screens::scr().EDIT2->text()));
     s.PAGES(s.CURTITLE, s.CATEGORY) = page_count(screens::scr().EDIT3->text());
     基本金額_SUB1();
 }

@@ -89,8 +89,8 @@ void 総合計金額_SUB() {
 
 void 差引_SUB() {
     OrderState& s = order();
-    s.ADVANCE = static_cast<single>(rt::val(scr().EDIT4->text()));
-    s.SMALLDISC = static_cast<single>(rt::val(scr().EDIT5->text()));
+    s.ADVANCE = rt::to_single(rt::val(scr().EDIT4->text()));
+    s.SMALLDISC = rt::to_single(rt::val(scr().EDIT5->text()));
     s.BALANCE = static_cast<single>(double(s.GRAND_TOTAL) - s.ADVANCE - s.SMALLDISC);
     scr().TEXT54->set_text(balance_text(s.BALANCE));
 }

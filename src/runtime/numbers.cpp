@@ -113,6 +113,12 @@ int16 to_int16(double value) {
     return static_cast<int16>(rounded);
 }
 
+single to_single(double value) {
+    constexpr double largest = 3.4028235677973366e38;  // FLT_MAX
+    if (std::isnan(value) || std::fabs(value) > largest) SCANFEE_FATAL(ERR_OVERFLOW);
+    return static_cast<single>(value);
+}
+
 double round_half_away(double value) { return std::round(value); }
 
 double idiv(double a, double b) {

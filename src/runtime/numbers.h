@@ -30,6 +30,10 @@ double val(std::string_view text);
 // outside -32768..32767 is fatal error 6.
 int16 to_int16(double value);
 
+// Storing into an amount: rounded to single precision; a value beyond the
+// single-precision range is fatal error 6 as well.
+single to_single(double value);
+
 // Rounding of an operand before integer division or an explicit conversion:
 // nearest integer, halves away from zero.
 double round_half_away(double value);

@@ -125,7 +125,7 @@ void choose_kind(int16 edtype) {
     Controls& c = scr();
     s.EDTYPE(slot(), cat()) = edtype;
     s.TITLE(slot(), cat()) = c.EDIT1->text();
-    s.PRICE(slot(), cat()) = static_cast<single>(rt::val(c.EDIT2->text()));
+    s.PRICE(slot(), cat()) = rt::to_single(rt::val(c.EDIT2->text()));
     if (cat() == CAT_DOUJIN) {
         c.BUTTON13->set_text(edtype == 1 ? "１２０ｄｐｉ"_sj : "１５６ｄｐｉ"_sj);
         s.CUR_DPI = edtype == 1 ? s.DPI_DEFAULT_SADDLE : s.DPI_DEFAULT;

@@ -98,6 +98,20 @@ TEST(NumberConversions, Int16RoundsHalvesToEvenAndChecksRange) {
     }
 }
 
+TEST(NumberConversions, AmountsAreStoredInSinglePrecisionWithinItsRange) {
+    EXPECT_EQ(to_single(0.1), 0.1f);
+    EXPECT_EQ(to_single(-3.4e38), -3.4e38f);
+    for (double bad : {1e39, -1e39, std::nan("")}) {
+        SCOPED_TRACE(bad);
+        try {
+            to_single(bad);
+            ADD_FAILURE() << "no fatal error";
+        } catch (const FatalError& e) {
+            EXPECT_EQ(e.number(), ERR_OVERFLOW);
+        }
+    }
+}
+
 TEST(NumberConversions, IntegerDivisionAndWholePart) {
     EXPECT_EQ(idiv(451, 2), 225);
     EXPECT_EQ(idiv(450.5, 2), 225);  // 450.5 rounds to 451 first
