@@ -16,7 +16,7 @@ struct Options {
     int16 edit = 0, nomoire = 0, single_page = 0, trim = 0;
 };
 
-class FeesTest : public testing::Test {
+class FeesTest : public ::testing::Test {
 protected:
     void SetUp() override {
         reset_program();

@@ -4,13 +4,14 @@
 #include "files/text_utils.h"
 #include "runtime/fatal.h"
 #include "runtime/sjis.h"
+#include "support/fatal_number.h"
 
 namespace scanfee::files {
 namespace {
 
 using rt::to_sjis;
 
-class AlignLines : public testing::Test {
+class AlignLines : public ::testing::Test {
 protected:
     void SetUp() override { reset_order(); }
     std::string& line(int i) { return order().ALIGN_LINES[static_cast<size_t>(i)]; }
@@ -62,12 +63,7 @@ TEST_F(AlignLines, BoundsOfTheCall) {
     文字列整理_SUB(2, 250);
     EXPECT_EQ(line(1), std::string(11, ' '));
     EXPECT_EQ(line(250), "        end");
-    try {
-        文字列整理_SUB(2, 251);
-        FAIL() << "no fatal error";
-    } catch (const rt::FatalError& e) {
-        EXPECT_EQ(e.number(), rt::ERR_SUBSCRIPT);
-    }
+    EXPECT_EQ(testing::fatal_number([] { 文字列整理_SUB(2, 251); }), rt::ERR_SUBSCRIPT);
 }
 
 TEST(FullWidthDigits, GroupsOfThreeWithHalfWidthCommas) {

@@ -5,6 +5,7 @@
 #include "runtime/fatal.h"
 #include "runtime/numbers.h"
 #include "runtime/sjis.h"
+#include "support/fatal_number.h"
 
 namespace scanfee::rt {
 namespace {
@@ -89,12 +90,7 @@ TEST(NumberConversions, Int16RoundsHalvesToEvenAndChecksRange) {
     }
     for (double bad : {32767.5, -32768.6, 1e10, std::nan("")}) {
         SCOPED_TRACE(bad);
-        try {
-            to_int16(bad);
-            ADD_FAILURE() << "no fatal error";
-        } catch (const FatalError& e) {
-            EXPECT_EQ(e.number(), ERR_OVERFLOW);
-        }
+        EXPECT_EQ(testing::fatal_number([&] { to_int16(bad); }), ERR_OVERFLOW);
     }
 }
 
@@ -103,12 +99,7 @@ TEST(NumberConversions, AmountsAreStoredInSinglePrecisionWithinItsRange) {
     EXPECT_EQ(to_single(-3.4e38), -3.4e38f);
     for (double bad : {1e39, -1e39, std::nan("")}) {
         SCOPED_TRACE(bad);
-        try {
-            to_single(bad);
-            ADD_FAILURE() << "no fatal error";
-        } catch (const FatalError& e) {
-            EXPECT_EQ(e.number(), ERR_OVERFLOW);
-        }
+        EXPECT_EQ(testing::fatal_number([&] { to_single(bad); }), ERR_OVERFLOW);
     }
 }
 
@@ -119,12 +110,7 @@ TEST(NumberConversions, IntegerDivisionAndWholePart) {
     EXPECT_EQ(idiv(2.5, 1), 3);
     EXPECT_EQ(idiv(-2.5, 1), -3);
     EXPECT_EQ(idiv(10, 2.5), 3);     // the divisor rounds too
-    try {
-        idiv(1, 0.4);
-        ADD_FAILURE() << "no fatal error";
-    } catch (const FatalError& e) {
-        EXPECT_EQ(e.number(), ERR_DIVISION_BY_ZERO);
-    }
+    EXPECT_EQ(testing::fatal_number([] { idiv(1, 0.4); }), ERR_DIVISION_BY_ZERO);
     EXPECT_EQ(int_part(-0.5), -1);
     EXPECT_EQ(int_part(2.9), 2);
 }

@@ -15,7 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TextFileTest : public testing::Test {
+class TextFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "scanfee-text-file-XXXXXX").string();

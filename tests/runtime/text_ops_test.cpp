@@ -3,18 +3,12 @@
 #include "runtime/fatal.h"
 #include "runtime/sjis.h"
 #include "runtime/text_ops.h"
+#include "support/fatal_number.h"
 
 namespace scanfee::rt {
 namespace {
 
-int fatal_number(auto&& call) {
-    try {
-        call();
-    } catch (const FatalError& e) {
-        return e.number();
-    }
-    return 0;
-}
+using testing::fatal_number;
 
 TEST(TextOps, CountBytesFromOne) {
     const std::string text = "ABCDE";

@@ -3,6 +3,7 @@
 #include "runtime/fatal.h"
 #include "runtime/sjis.h"
 #include "support/fake_dialogs.h"
+#include "support/fatal_number.h"
 #include "ui/dialogs.h"
 
 namespace scanfee::ui {
@@ -26,12 +27,8 @@ TEST_F(DialogCalls, InputBoxKeepsSixtyFourBytesWithoutSplittingACharacter) {
 }
 
 TEST_F(DialogCalls, OverlongTitlesAreInvalidArguments) {
-    try {
-        save_dialog(nullptr, std::string(65, 'x'), "", "");
-        FAIL() << "no fatal error";
-    } catch (const rt::FatalError& e) {
-        EXPECT_EQ(e.number(), rt::ERR_INVALID_ARGUMENT);
-    }
+    EXPECT_EQ(testing::fatal_number([] { save_dialog(nullptr, std::string(65, 'x'), "", ""); }),
+              rt::ERR_INVALID_ARGUMENT);
     EXPECT_TRUE(fake.seen.empty());
     EXPECT_EQ(save_dialog(nullptr, std::string(64, 'x'), "", ""), CANCEL_MARK);
 }

@@ -86,22 +86,28 @@ int ScriptDialogs::message_box(const ui::Form*, const std::string& caption,
     }
 }
 
-std::string ScriptDialogs::file_dialog(const char* kind, const std::string& title,
-                                       const std::string& default_path,
-                                       const std::string& filter) {
-    std::string opened = std::string(kind) + "|" + one_line(title) + "|" + default_path + "|" +
-                         one_line(filter);
+std::string ScriptDialogs::text_reply(const std::string& opened, QueuedAnswer::Kind fits) {
     QueuedAnswer answer = take(opened);
     if (answer.kind == QueuedAnswer::Cancel) {
         out_ << opened << " -> cancel" << std::endl;
         return ui::CANCEL_MARK;
     }
-    if (answer.kind != QueuedAnswer::File) {
+    if (answer.kind != fits) {
         out_ << opened << std::endl;
-        throw DriverError(std::string("the queued answer does not fit the ") + kind + " dialog");
+        throw DriverError("the queued answer does not fit: " + opened);
     }
-    out_ << opened << " -> " << answer.value << std::endl;
+    // A path is printed as it is; a typed text is the system's own.
+    out_ << opened << " -> " << (fits == QueuedAnswer::File ? answer.value : one_line(answer.value))
+         << std::endl;
     return answer.value;
+}
+
+std::string ScriptDialogs::file_dialog(const char* kind, const std::string& title,
+                                       const std::string& default_path,
+                                       const std::string& filter) {
+    return text_reply(
+        std::string(kind) + "|" + one_line(title) + "|" + default_path + "|" + one_line(filter),
+        QueuedAnswer::File);
 }
 
 std::string ScriptDialogs::save_dialog(const ui::Form*, const std::string& title,
@@ -118,19 +124,9 @@ std::string ScriptDialogs::open_dialog(const ui::Form*, const std::string& title
 
 std::string ScriptDialogs::input_box(const ui::Form*, const std::string& caption,
                                      const std::string& prompt, const std::string& default_text) {
-    std::string opened =
-        "input|" + one_line(caption) + "|" + one_line(prompt) + "|" + one_line(default_text);
-    QueuedAnswer answer = take(opened);
-    if (answer.kind == QueuedAnswer::Cancel) {
-        out_ << opened << " -> cancel" << std::endl;
-        return ui::CANCEL_MARK;
-    }
-    if (answer.kind != QueuedAnswer::Text) {
-        out_ << opened << std::endl;
-        throw DriverError("the queued answer does not fit the input box");
-    }
-    out_ << opened << " -> " << one_line(answer.value) << std::endl;
-    return answer.value;
+    return text_reply(
+        "input|" + one_line(caption) + "|" + one_line(prompt) + "|" + one_line(default_text),
+        QueuedAnswer::Text);
 }
 
 }  // namespace scanfee::driver

@@ -33,6 +33,8 @@ private:
     std::string file_dialog(const char* kind, const std::string& title,
                             const std::string& default_path, const std::string& filter);
     QueuedAnswer take(const std::string& opened);
+    // A file dialog's path or an input box's text, or the cancel mark.
+    std::string text_reply(const std::string& opened, QueuedAnswer::Kind fits);
 
     std::ostream& out_;
     std::deque<QueuedAnswer> answers_;
