@@ -45,6 +45,12 @@ void default_to_full_course() {
     }
 }
 
+// Comics and photo books are priced from a fixed list price.
+void fix_list_price() {
+    order().PRICE(slot(), cat()) = 1000;
+    scr().EDIT2->set_text("1000");
+}
+
 void hide_price_and_pages() {
     Controls& c = scr();
     show_all({c.TEXT18, c.EDIT2, c.TEXT19, c.EDIT3, c.TEXT20, c.TEXT21, c.BUTTON12}, false);
@@ -56,8 +62,7 @@ void fill_comics() {
     c.FORM3->set_text("コミック　タイトル別　申込資料作成画面"_sj);
     show_all({c.GROUP1, c.RADIO1, c.RADIO2}, false);
     hide_price_and_pages();
-    s.PRICE(slot(), cat()) = 1000;
-    c.EDIT2->set_text("1000");
+    fix_list_price();
     c.TEXT56->set_text(
         "コンビニ等で売られている、カバー表紙が無く、直接ＩＳＢＮバーコードが裏表紙に印刷されているコミックについては取り扱っておりません。"_sj);
     c.TEXT56->show();
@@ -107,13 +112,11 @@ void fill_magazines() {
 }
 
 void fill_photo_books() {
-    OrderState& s = order();
     Controls& c = scr();
     c.FORM3->set_text("写真集・資料集等　タイトル別　申込資料作成画面"_sj);
     default_to_full_course();
     hide_price_and_pages();
-    s.PRICE(slot(), cat()) = 1000;
-    c.EDIT2->set_text("1000");
+    fix_list_price();
     show_all({c.GROUP1, c.RADIO1, c.RADIO2}, false);
 }
 
