@@ -1,0 +1,92 @@
+#include "files/file_steps.h"
+
+#include "core/order_state.h"
+#include "runtime/paths.h"
+#include "runtime/sjis.h"
+#include "ui/dialogs.h"
+
+namespace scanfee::files {
+namespace {
+
+using namespace rt::literals;
+
+// The reason of a failure in the user's words.
+std::string reason_of(const rt::FileError& error) {
+    std::string reason = rt::error_message(error.number);
+    if (reason.empty()) reason = rt::to_sjis("エラー[" + std::to_string(error.number) + "]");
+    return reason;
+}
+
+std::string failure_text(const char* what, const rt::FileError& error) {
+    return rt::to_sjis(what) + "\r\n" + rt::to_sjis(error.path) + "\r\n" + "理由："_sj +
+           reason_of(error);
+}
+
+}  // namespace
+
+std::string file_error_caption() { return "ファイルエラーメッセージ"_sj; }
+
+std::string write_failure_text(const rt::FileError& error) {
+    return failure_text("次のファイルを保存できませんでした。", error);
+}
+
+std::string read_failure_text(const rt::FileError& error) {
+    return failure_text("次のファイルを読み込めませんでした。", error);
+}
+
+std::string bad_content_text(const std::string& path, const std::string& reason) {
+    return "次のファイルは読み込めない形式です。"_sj + "\r\n" + rt::to_sjis(path) + "\r\n" +
+           "理由："_sj + reason;
+}
+
+void report_write_failure(const ui::Form* owner, const rt::FileError& error) {
+    ui::message_box(owner, file_error_caption(), write_failure_text(error), ui::Buttons::Ok,
+                    ui::Icon::Stop);
+}
+
+void report_read_failure(const ui::Form* owner, const rt::FileError& error) {
+    ui::message_box(owner, file_error_caption(), read_failure_text(error), ui::Buttons::Ok,
+                    ui::Icon::Stop);
+}
+
+void report_bad_content(const ui::Form* owner, const std::string& path, const std::string& reason) {
+    ui::message_box(owner, file_error_caption(), bad_content_text(path, reason), ui::Buttons::Ok,
+                    ui::Icon::Stop);
+}
+
+bool choose_save_file(const ui::Form* owner, const std::string& title,
+                      const std::string& default_name, const std::string& filter,
+                      const std::string& extension) {
+    OrderState& s = order();
+    std::string chosen =
+        ui::save_dialog(owner, title, s.LASTDIR + rt::to_utf8(default_name), filter);
+    if (chosen == ui::CANCEL_MARK) return false;
+    rt::PathParts parts = rt::split_path(chosen);
+    s.LASTDIR = parts.drive + parts.folder;
+    s.FILENAME = chosen;
+    if (parts.extension.empty()) s.FILENAME = s.LASTDIR + parts.name + extension;
+    return true;
+}
+
+bool choose_open_file(const ui::Form* owner, const std::string& title,
+                      const std::string& default_name, const std::string& filter) {
+    OrderState& s = order();
+    std::string chosen =
+        ui::open_dialog(owner, title, s.LASTDIR + rt::to_utf8(default_name), filter);
+    if (chosen == ui::CANCEL_MARK) return false;
+    s.FILENAME = chosen;
+    rt::PathParts parts = rt::split_path(chosen);
+    s.LASTDIR = parts.drive + parts.folder;
+    return true;
+}
+
+bool commit_file(const ui::Form* owner, const rt::TextFileWriter& writer) {
+    if (rt::Status failed =
+            rt::write_file_atomically(writer.path(), writer.bytes(), rt::WriteMode::Replace)) {
+        report_write_failure(owner, *failed);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace scanfee::files

@@ -1,0 +1,60 @@
+#include "core/order_state.h"
+#include "files/file_steps.h"
+#include "files/order_file.h"
+#include "runtime/sjis.h"
+#include "runtime/text_file.h"
+#include "screens/controls.h"
+
+namespace scanfee::files {
+namespace {
+
+using namespace rt::literals;
+
+// A flag or code as the single digit the format holds.
+std::string digit(int16 value) { return rt::digits_int(value); }
+
+std::string title_line(int slot, int category) {
+    const OrderState& s = order();
+    std::string first = digit(int16(category)) + digit(s.EDTYPE(slot, category)) +
+                        digit(s.WORK(slot, category));
+    if (s.OPT_COMP(slot, category) == 1) first += "1";
+    std::string second = digit(s.OPT_EDIT(slot, category)) + digit(s.OPT_NOMOIRE(slot, category)) +
+                         digit(s.OPT_SINGLE(slot, category)) + digit(s.OPT_TRIM(slot, category));
+    return first + "," + second + "," + rt::digits_int(s.DPI(slot, category)) + "," +
+           digit(s.GIFT(slot, category)) + "," + s.TITLE(slot, category);
+}
+
+void write_lines(rt::TextFileWriter& file) {
+    OrderState& s = order();
+    if (s.EDITION == EDITION_SHOP) {
+        s.CUSTNAME = screens::scr().EDIT7->text();
+        if (!s.CUSTNAME.empty()) file.write("お客様氏名:"_sj, s.CUSTNAME);
+        if (s.ADVANCE > 0) file.write("前受額:"_sj, rt::digits_single(s.ADVANCE));
+        if (s.SMALLDISC > 0) file.write("少額割引額:"_sj, rt::digits_single(s.SMALLDISC));
+    }
+    file.write("割引券:"_sj, rt::digits_int(s.COUPONCOUNT));
+    // The count never exceeds the slots that exist, whatever it says.
+    for (int i = 0; i < s.COUPONCOUNT && i < COUPON_SLOTS; ++i) file.write(s.COUPON[size_t(i)]);
+    for (int category = 0; category < CATEGORY_COUNT; ++category) {
+        if (s.TITLECOUNT(category) <= 0) continue;
+        for (s.CURTITLE = 0; s.CURTITLE < s.TITLECOUNT(category) && s.CURTITLE < SLOT_COUNT;
+             ++s.CURTITLE)
+            file.write(title_line(s.CURTITLE, category));
+    }
+}
+
+}  // namespace
+
+std::string order_file_bytes() {
+    rt::TextFileWriter file("");
+    write_lines(file);
+    return file.bytes();
+}
+
+bool WFILE_SUB() {
+    rt::TextFileWriter file(order().FILENAME, rt::WriteMode::Replace);
+    write_lines(file);
+    return commit_file(screens::scr().MAINFORM, file);
+}
+
+}  // namespace scanfee::files
