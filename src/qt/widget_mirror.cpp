@@ -76,11 +76,16 @@ void mirror_colours(const ui::Control& c, QWidget& w) {
             set_background(p, QPalette::Button, c.background());
             w.setAutoFillBackground(true);
             break;
+        case ui::Kind::Group:
+            // The box paints its background inside its frame only.
+            set_text_colour(p, QPalette::WindowText, c.foreground());
+            set_background(p, QPalette::Window, c.background());
+            w.setAutoFillBackground(false);
+            break;
         case ui::Kind::Form:
         case ui::Kind::Label:
         case ui::Kind::CheckBox:
         case ui::Kind::Radio:
-        case ui::Kind::Group:
             set_text_colour(p, QPalette::WindowText, c.foreground());
             set_background(p, QPalette::Window, c.background());
             w.setAutoFillBackground(true);
@@ -221,7 +226,8 @@ void mirror_geometry(const ui::Control& c, QWidget& w, double scale) {
     }
     auto* form = static_cast<const ui::Form*>(&c);
     if (form->frame() == ui::FrameStyle::Resizable) {
-        w.setMinimumSize(0, 0);
+        // Larger at will, never smaller than designed: nothing may be cut off.
+        w.setMinimumSize(r.size());
         w.resize(r.size());
     } else {
         w.setFixedSize(r.size());
