@@ -179,6 +179,10 @@ void mirror_list_selection(const ui::Control& c, QListWidget& list) {
     if (c.selected() >= 0 && c.selected() < list.count()) {
         list.setCurrentRow(c.selected(), QItemSelectionModel::NoUpdate);
         list.scrollToItem(list.item(c.selected()));
+    } else if (list.currentRow() < 0 && list.count() > 0) {
+        // The keyboard's caret is always on a row, so that Space or Enter
+        // opens the row the user sees.
+        list.setCurrentRow(0, QItemSelectionModel::NoUpdate);
     }
 }
 
