@@ -17,6 +17,7 @@ namespace {
 constexpr double BODY_POINTS = 10.5;  // the usual size of Japanese business papers
 constexpr double SMALLEST_POINTS = 6;
 constexpr double MARGIN_MM = 15;
+constexpr double LEADING = 1.2;
 
 // Columns as the statement counts them: a character takes as many half-width
 // cells as it has bytes in Shift-JIS.
@@ -68,7 +69,8 @@ PrintLayout print_statement(QPrinter& printer, const QString& text) {
         cell = QFontMetricsF(font, &printer).horizontalAdvance(QLatin1Char('0'));
     }
     const QFontMetricsF metrics(font, &printer);
-    const double line_height = metrics.lineSpacing();
+    // A little leading, as on printed forms, keeps long lists readable.
+    const double line_height = metrics.lineSpacing() * LEADING;
     // Two lines at the foot hold the page number.
     const int per_page = std::max(1, static_cast<int>((page.height() - 2 * line_height) / line_height));
     const int pages = std::max<int>(1, static_cast<int>((lines.size() + per_page - 1) / per_page));
