@@ -3,7 +3,8 @@
 # need, skipping those that are already there.
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libgtest-dev
-          fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n xvfb xauth)
+          fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n xvfb xauth
+          poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -10,40 +10,38 @@ ScrollBar::ScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
+namespace {
+
+// A scroll bar inverts its keys so that Page Up scrolls a page upwards; this
+// one sets a value, and up, right and Page Up make it larger.
+struct KeyAction {
+    int key;
+    QAbstractSlider::SliderAction action;
+};
+constexpr KeyAction KEY_ACTIONS[] = {
+    {Qt::Key_Right, QAbstractSlider::SliderSingleStepAdd},
+    {Qt::Key_Up, QAbstractSlider::SliderSingleStepAdd},
+    {Qt::Key_Left, QAbstractSlider::SliderSingleStepSub},
+    {Qt::Key_Down, QAbstractSlider::SliderSingleStepSub},
+    {Qt::Key_PageUp, QAbstractSlider::SliderPageStepAdd},
+    {Qt::Key_PageDown, QAbstractSlider::SliderPageStepSub},
+    {Qt::Key_Home, QAbstractSlider::SliderToMinimum},
+    {Qt::Key_End, QAbstractSlider::SliderToMaximum},
+};
+
+}  // namespace
+
 void ScrollBar::keyPressEvent(QKeyEvent* event) {
-    // A scroll bar inverts its keys so that Page Up scrolls a page upwards;
-    // this one sets a value, and up, right and Page Up make it larger.
-    SliderAction action = SliderNoAction;
-    switch (event->key()) {
-        case Qt::Key_Right:
-        case Qt::Key_Up:
-            action = SliderSingleStepAdd;
-            break;
-        case Qt::Key_Left:
-        case Qt::Key_Down:
-            action = SliderSingleStepSub;
-            break;
-        case Qt::Key_PageUp:
-            action = SliderPageStepAdd;
-            break;
-        case Qt::Key_PageDown:
-            action = SliderPageStepSub;
-            break;
-        case Qt::Key_Home:
-            action = SliderToMinimum;
-            break;
-        case Qt::Key_End:
-            action = SliderToMaximum;
-            break;
-        default:
-            QScrollBar::keyPressEvent(event);
-            return;
-    }
-    if (event->modifiers() & ~Qt::KeypadModifier) {
-        event->ignore();
+    for (const KeyAction& k : KEY_ACTIONS) {
+        if (k.key != event->key()) continue;
+        // With a modifier the key means something else to someone else.
+        if (event->modifiers() & ~Qt::KeypadModifier)
+            event->ignore();
+        else
+            triggerAction(k.action);
         return;
     }
-    triggerAction(action);
+    QScrollBar::keyPressEvent(event);
 }
 
 void ScrollBar::paintEvent(QPaintEvent* event) {
