@@ -10,6 +10,7 @@
 #include "core/startup.h"
 #include "qt/event_dispatch.h"
 #include "qt/font_map.h"
+#include "qt/program_icon.h"
 #include "qt/qt_dialogs.h"
 #include "qt/screen_view.h"
 
@@ -42,6 +43,11 @@ int run(QApplication& app, const StartOptions& options) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // Settings (the summary window's place) in ~/.config/scanfee/scanfee.conf.
+    QCoreApplication::setOrganizationName(QStringLiteral("scanfee"));
+    QCoreApplication::setApplicationName(QStringLiteral("scanfee"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("scanfee"));
+    QApplication::setWindowIcon(qtview::program_icon());
     // Screens come and go under the model's control; only the end button
     // (or the summary screen's frame) ends the run.
     app.setQuitOnLastWindowClosed(false);
