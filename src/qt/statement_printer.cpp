@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "qt/dialog_look.h"
 #include "qt/qt_text.h"
 
 namespace scanfee::qtview {
@@ -104,6 +105,7 @@ bool print_statement_with_dialog(QWidget* owner, const QString& text) {
     prepare_statement_printer(printer);
     QPrintDialog dialog(&printer, owner);
     dialog.setWindowTitle(QString::fromUtf8("料金明細の印刷"));
+    apply_dialog_look(dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
     return print_statement(printer, text).pages > 0;
 }
