@@ -99,6 +99,9 @@ void read_import_file() {
 
     const std::vector<std::string>& text = lines.value();
     t.fields.resize(text.size());
+    // The header offers one field more than it has separating commas: a
+    // leading comma opens an empty first field, and a comma inside quotes
+    // separates nothing.
     const int last_field = INDATA(text[0], 0, t.fields[0]);
     t.fields[0].resize(size_t(last_field) + 1);
     // A line with more fields than the header has no place for the extra ones.
