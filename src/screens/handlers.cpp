@@ -4,6 +4,7 @@
 #include "screens/navigation.h"
 #include "screens/title_list.h"
 #include "summary/coupons.h"
+#include "summary/statement_screen.h"
 
 namespace scanfee::screens {
 
@@ -12,6 +13,7 @@ void register_handlers(ui::EventTable& events) {
     register_title_list(events);
     register_entry_screen(events);
     summary::register_coupons(events);
+    summary::register_statement_screen(events);
 }
 
 std::string frame_close_event(const ui::Form& form) {
