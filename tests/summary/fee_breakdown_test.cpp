@@ -25,40 +25,18 @@ protected:
     }
 };
 
-const auto WORKED_SHOP_SHEET = {
-    "　　　書籍種別　　  　　申込冊数　  　　　　　　　　  　　　　　　　　",
-    "　　　　　コミック      １５冊　　  　①　作業代小計     ２１,０００円",
-    "　　写真・資料集等        ２冊　　  　②　作業代小計       ５,０００円",
-    "                  ",
-    "　　各種割引　　  ",
-    "⑧　割引券割引         １,１００円  　④　作業代合計     ２６,０００円",
-    "⑨　特別割引                  ０円  　⑤　メディア代          ２００円",
-    "⑩　コミック箱割り     １,０５０円  　⑥　返　送　料    着払の為、０円",
-    "                                    　⑦　小　合　計     ２６,２００円",
-    "",
-    "　　④＝①＋②　　　　　　　　　　　　　　　　　　　  　　　　　　　　",
-    "　　⑦＝④＋⑤＋⑥　　　　　　　　　　⑫　割引額合計       ２,１５０円",
-    "　　⑫＝⑧＋⑨＋⑩　　　　　　　　　　⑬　作業代補償              ０円",
-    "　　⑭＝(④＋⑤－⑫－⑬)＋⑥　　　　　⑭　総合計金額     ２４,０５０円",
-    "　　但し(④＋⑤－⑫－⑬)＜０時は０　　　　　　　　",
-    "",
-    "　　　　　　　　　　　　　　　　　　　⑮　前　受　金　   ３０,０００円",
-    "　　　　　　　　　　　　　　　　　　　⑯　調整割引　　        ５００円",
-    "　　⑰＝⑭－⑮－⑯　　　　　　　　　　⑰　差引合計　　   －６,４５０円",
-};
-
 TEST_F(FeeBreakdown, ShopSheetOfTheWorkedOrderWithANegativeBalance) {
     start(EDITION_SHOP);
     worked_order();
     ASSERT_EQ(s().BALANCE, -6450);
-    EXPECT_EQ(summary::fee_breakdown_text(), crlf_lines(WORKED_SHOP_SHEET));
+    EXPECT_EQ(summary::fee_breakdown_text(), crlf_lines(testing::WORKED_SHOP_SHEET));
 }
 
 TEST_F(FeeBreakdown, CustomerSheetEndsWithTheProviso) {
     start(EDITION_CUSTOMER);
     worked_order();
     std::string sheet = summary::fee_breakdown_text();
-    std::string shop = crlf_lines(WORKED_SHOP_SHEET);
+    std::string shop = crlf_lines(testing::WORKED_SHOP_SHEET);
     ASSERT_EQ(line_count(sheet), 15);
     EXPECT_EQ(sheet, shop.substr(0, sheet.size()));
     EXPECT_EQ(line(sheet, 15), "　　但し(④＋⑤－⑫－⑬)＜０時は０　　　　　　　　"_sj);

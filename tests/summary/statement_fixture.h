@@ -2,12 +2,37 @@
 // An order priced on the summary screen, and the statement screen as the
 // application output leaves it, for the tests of the breakdown and papers.
 #include <string>
+#include <vector>
 
 #include "screens/title_list.h"
 #include "summary/summary_screen.h"
 #include "support/program_fixture.h"
 
 namespace scanfee::testing {
+
+// The shop sheet of worked_order(), as the statement screen shows it.
+inline const std::vector<const char*> WORKED_SHOP_SHEET = {
+    "　　　書籍種別　　  　　申込冊数　  　　　　　　　　  　　　　　　　　",
+    "　　　　　コミック      １５冊　　  　①　作業代小計     ２１,０００円",
+    "　　写真・資料集等        ２冊　　  　②　作業代小計       ５,０００円",
+    "                  ",
+    "　　各種割引　　  ",
+    "⑧　割引券割引         １,１００円  　④　作業代合計     ２６,０００円",
+    "⑨　特別割引                  ０円  　⑤　メディア代          ２００円",
+    "⑩　コミック箱割り     １,０５０円  　⑥　返　送　料    着払の為、０円",
+    "                                    　⑦　小　合　計     ２６,２００円",
+    "",
+    "　　④＝①＋②　　　　　　　　　　　　　　　　　　　  　　　　　　　　",
+    "　　⑦＝④＋⑤＋⑥　　　　　　　　　　⑫　割引額合計       ２,１５０円",
+    "　　⑫＝⑧＋⑨＋⑩　　　　　　　　　　⑬　作業代補償              ０円",
+    "　　⑭＝(④＋⑤－⑫－⑬)＋⑥　　　　　⑭　総合計金額     ２４,０５０円",
+    "　　但し(④＋⑤－⑫－⑬)＜０時は０　　　　　　　　",
+    "",
+    "　　　　　　　　　　　　　　　　　　　⑮　前　受　金　   ３０,０００円",
+    "　　　　　　　　　　　　　　　　　　　⑯　調整割引　　        ５００円",
+    "　　⑰＝⑭－⑮－⑯　　　　　　　　　　⑰　差引合計　　   －６,４５０円",
+};
+
 
 class StatementTest : public ProgramTest {
 protected:
@@ -51,7 +76,7 @@ protected:
     }
 
     // UTF-8 lines joined with CR LF after each, in Shift-JIS.
-    static std::string crlf_lines(std::initializer_list<const char*> lines) {
+    static std::string crlf_lines(const std::vector<const char*>& lines) {
         std::string text;
         for (const char* line : lines) text += rt::to_sjis(line) + "\r\n";
         return text;
