@@ -9,11 +9,11 @@
 namespace scanfee::screens {
 
 void register_handlers(ui::EventTable& events) {
+    summary::register_statement_screen(events);
     register_navigation(events);
     register_title_list(events);
     register_entry_screen(events);
     summary::register_coupons(events);
-    summary::register_statement_screen(events);
 }
 
 std::string frame_close_event(const ui::Form& form) {

@@ -42,7 +42,8 @@ Table upper_block() {
     const OrderState& s = order();
     const std::string subtotal_label = "　作業代小計"_sj;
     Table t{};
-    t[1] = {"　　　書籍種別　　"_sj, "　　申込冊数　"_sj, "　　　　　　　"_sj, "　　　　　　　　"_sj};
+    t[1] = {"　　　書籍種別　　"_sj, "　　申込冊数　"_sj, "　　　　　　　"_sj,
+            "　　　　　　　　"_sj};
     t[2] = {"　　　　　コミック"_sj, count_cell(CAT_COMICS), circled(0) + subtotal_label,
             full_width_yen(s.CAT_SUBTOTAL(CAT_COMICS))};
     // Rows 3 to 5 are never printed, but their labels count in the width of
@@ -104,9 +105,9 @@ std::string fee_breakdown_text() {
     for (int row : {9, 10, 11, 12}) text += table_line(t, row);
     text += CRLF;
 
-    const auto totals = aligned_amounts({eight_blanks, full_width_yen(s.DISCOUNT_TOTAL),
-                                         full_width_yen(s.COMP_TOTAL),
-                                         full_width_yen(s.GRAND_TOTAL)});
+    const auto totals =
+        aligned_amounts({eight_blanks, full_width_yen(s.DISCOUNT_TOTAL),
+                         full_width_yen(s.COMP_TOTAL), full_width_yen(s.GRAND_TOTAL)});
     const std::string formulas[] = {
         "　　④＝①＋②　　　　　　　　　　　　　　　　　　　"_sj,
         "　　⑦＝④＋⑤＋⑥　　　　　　　　　　⑫　割引額合計"_sj,

@@ -35,9 +35,10 @@ void save_paper(const Paper& paper) {
 
 void write_paper(rt::TextFileWriter& file) {
     const OrderState& s = order();
-    const bool shop_papers = s.PENDING_ACTION == PAPERS_INVOICE_RECEIPT && s.EDITION == EDITION_SHOP;
+    const bool shop_papers =
+        s.PENDING_ACTION == PAPERS_INVOICE_RECEIPT && s.EDITION == EDITION_SHOP;
     const bool invoice = s.INVOICE_FLAG == 1;
-    const std::string indent = "　　　　　　　　　　　　　"_sj;            // 13 blanks
+    const std::string indent = "　　　　　　　　　　　　　"_sj;                      // 13 ideographic blanks
     const std::string address_indent = "　　　　　　　　　　　　　　　　　　　"_sj;  // 19
 
     if (s.PENDING_ACTION == PAPERS_STATEMENT_ESTIMATE && s.STATEMENT_SHOWN != 1)
@@ -60,7 +61,7 @@ void write_paper(rt::TextFileWriter& file) {
         file.write();
         file.write();
         file.write("　　　　　　　"_sj, invoice ? "上記差引合計金額の通り御請求申し上げます。"_sj
-                                             : "上記総合計金額の通り領収しました。"_sj);
+                                                : "上記総合計金額の通り領収しました。"_sj);
     }
 }
 

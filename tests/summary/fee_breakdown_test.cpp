@@ -1,7 +1,8 @@
+#include "summary/fee_breakdown.h"
+
 #include <gtest/gtest.h>
 
 #include "screens/handlers.h"
-#include "summary/fee_breakdown.h"
 #include "summary/statement_fixture.h"
 
 namespace scanfee {
@@ -10,7 +11,7 @@ namespace {
 using namespace rt::literals;
 
 class FeeBreakdown : public testing::StatementTest {
-protected:
+  protected:
     // Line `n` (from 1) of a text, without its CR LF.
     static std::string line(const std::string& text, int n) {
         size_t from = 0;
@@ -52,9 +53,12 @@ TEST_F(FeeBreakdown, CircledSubtotalNumbersAreTheCodePageCharacters) {
 TEST_F(FeeBreakdown, EmptyOrderCountsNoBooksAndShipsForNothing) {
     start();
     std::string sheet = summary::fee_breakdown_text();
-    EXPECT_EQ(line(sheet, 2), "　　　　　コミック        ０冊　　  　①　作業代小計              ０円"_sj);
-    EXPECT_EQ(line(sheet, 3), "　　写真・資料集等        ０冊　　  　②　作業代小計              ０円"_sj);
-    EXPECT_EQ(line(sheet, 8), "⑩　コミック箱割り            ０円  　⑥　返　送　料              ０円"_sj);
+    EXPECT_EQ(line(sheet, 2),
+              "　　　　　コミック        ０冊　　  　①　作業代小計              ０円"_sj);
+    EXPECT_EQ(line(sheet, 3),
+              "　　写真・資料集等        ０冊　　  　②　作業代小計              ０円"_sj);
+    EXPECT_EQ(line(sheet, 8),
+              "⑩　コミック箱割り            ０円  　⑥　返　送　料              ０円"_sj);
 }
 
 TEST_F(FeeBreakdown, ShippingCellFollowsTheSummaryScreen) {
@@ -107,9 +111,12 @@ TEST_F(FeeBreakdown, OnlyTheBalanceShowsItsMinus) {
     s().SMALLDISC = -20;
     s().BALANCE = -12000;
     std::string sheet = summary::fee_breakdown_text();
-    EXPECT_EQ(line(sheet, 13), "　　⑫＝⑧＋⑨＋⑩　　　　　　　　　　⑬　作業代補償          ３００円"_sj);
-    EXPECT_EQ(line(sheet, 18), "　　　　　　　　　　　　　　　　　　　⑯　調整割引　　          ２０円"_sj);
-    EXPECT_EQ(line(sheet, 19), "　　⑰＝⑭－⑮－⑯　　　　　　　　　　⑰　差引合計　　 －１２,０００円"_sj);
+    EXPECT_EQ(line(sheet, 13),
+              "　　⑫＝⑧＋⑨＋⑩　　　　　　　　　　⑬　作業代補償          ３００円"_sj);
+    EXPECT_EQ(line(sheet, 18),
+              "　　　　　　　　　　　　　　　　　　　⑯　調整割引　　          ２０円"_sj);
+    EXPECT_EQ(line(sheet, 19),
+              "　　⑰＝⑭－⑮－⑯　　　　　　　　　　⑰　差引合計　　 －１２,０００円"_sj);
 }
 
 class FeeBreakdownButton : public testing::StatementTest {};

@@ -1,15 +1,14 @@
+#include "summary/money_papers.h"
+
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "files/file_steps.h"
 #include "runtime/clock.h"
 #include "summary/fee_breakdown.h"
-#include "summary/money_papers.h"
 #include "summary/statement_fixture.h"
+#include "support/temp_dir.h"
 
 namespace scanfee {
 namespace {
@@ -26,40 +25,26 @@ const char* const INVOICE_CLOSING = "　　　　　　　上記差引合計金�
 const char* const RECEIPT_CLOSING = "　　　　　　　上記総合計金額の通り領収しました。";
 
 class MoneyPapers : public testing::StatementTest {
-protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "scanfee-papers-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern + "/";
-    }
-    void TearDown() override {
-        testing::StatementTest::TearDown();
-        fs::remove_all(dir_);
-    }
-
+  protected:
     // The shop (or customer) edition on the worked order, with the
     // breakdown shown when `breakdown` is set.
     void on_statement_screen(int16 edition, bool breakdown) {
         start(edition);
         worked_order();
         s().CUSTNAME = "星野一郎"_sj;
-        s().LASTDIR = dir_;
+        s().LASTDIR = temp.folder();
         open_statement();
         if (breakdown) click(c().BUTTON21);
         dialogs.seen.clear();
     }
     // A native path in the test folder; `name` in UTF-8.
-    std::string at(const std::string& name) const { return dir_ + name; }
-    static std::string contents(const std::string& path) {
-        std::stringstream bytes;
-        bytes << std::ifstream(path, std::ios::binary).rdbuf();
-        return bytes.str();
-    }
+    std::string at(const std::string& name) const { return temp.path(name); }
+    static std::string contents(const std::string& path) { return testing::TempDir::read(path); }
     size_t files_in_folder() const {
-        return size_t(std::distance(fs::directory_iterator(dir_), fs::directory_iterator{}));
+        return size_t(std::distance(fs::directory_iterator(temp.dir()), fs::directory_iterator{}));
     }
 
-    std::string dir_;
+    testing::TempDir temp;
 };
 
 TEST_F(MoneyPapers, StatementThenEstimateOfTheCustomerEdition) {
@@ -70,9 +55,10 @@ TEST_F(MoneyPapers, StatementThenEstimateOfTheCustomerEdition) {
     EXPECT_EQ(dialogs.seen[0].kind, "save");
     EXPECT_EQ(dialogs.seen[0].caption, "明細書の出力"_sj);
     EXPECT_EQ(dialogs.seen[0].text, at("明細書.TXT"));
-    EXPECT_EQ(contents(at("明細書.TXT")), "\r\n"
-                                          "作業代明細書\r\n"_sj
-                                          "\r\n");
+    EXPECT_EQ(contents(at("明細書.TXT")),
+              "\r\n"
+              "作業代明細書\r\n"_sj
+              "\r\n");
 
     click(c().BUTTON21);
     dialogs.seen.clear();
@@ -124,7 +110,8 @@ TEST_F(MoneyPapers, InvoiceAndReceiptCarryNameDateOfWritingAndShop) {
                   crlf_lines({tc.paper_title, "", "星野一郎　様",
                               "　　　　　　　　　　　　　　　　　　　2016年05月01日", ADDRESS, SHOP,
                               ""}) +
-                      crlf_lines(testing::WORKED_SHOP_SHEET) + crlf_lines({"", "", "", tc.closing}));
+                      crlf_lines(testing::WORKED_SHOP_SHEET) +
+                      crlf_lines({"", "", "", tc.closing}));
     }
 }
 
@@ -141,8 +128,16 @@ TEST_F(MoneyPapers, CancellingAnyDialogWritesNothing) {
         {EDITION_CUSTOMER, true, false, 0, {"save:見積書の出力"}},
         {EDITION_SHOP, false, false, 0, {"save:明細書の出力"}},
         {EDITION_SHOP, true, false, 0, {"save:見積書の出力"}},
-        {EDITION_SHOP, true, true, ui::ANSWER_YES, {"msgbox:請求書／領収書　識別", "save:請求書の出力"}},
-        {EDITION_SHOP, true, true, ui::ANSWER_NO, {"msgbox:請求書／領収書　識別", "save:領収書の出力"}},
+        {EDITION_SHOP,
+         true,
+         true,
+         ui::ANSWER_YES,
+         {"msgbox:請求書／領収書　識別", "save:請求書の出力"}},
+        {EDITION_SHOP,
+         true,
+         true,
+         ui::ANSWER_NO,
+         {"msgbox:請求書／領収書　識別", "save:領収書の出力"}},
     };
     for (const auto& tc : cases) {
         SCOPED_TRACE(tc.dialogs.back() + (tc.edition == EDITION_SHOP ? " shop" : " customer"));
@@ -155,7 +150,7 @@ TEST_F(MoneyPapers, CancellingAnyDialogWritesNothing) {
         for (const auto& d : dialogs.seen) seen.push_back(d.kind + ":" + rt::to_utf8(d.caption));
         EXPECT_EQ(seen, tc.dialogs);
         EXPECT_EQ(files_in_folder(), 0u);
-        EXPECT_EQ(s().LASTDIR, dir_);
+        EXPECT_EQ(s().LASTDIR, temp.folder());
         EXPECT_EQ(s().FILENAME, at("前のファイル.SAV"));
         EXPECT_EQ(c().EDIT6->text(), shown);
         EXPECT_TRUE(c().FORM5->visible());
@@ -182,12 +177,13 @@ TEST_F(MoneyPapers, ANameWithoutExtensionGetsTxtInTheChosenFolder) {
 
 TEST_F(MoneyPapers, AnExistingPaperIsReplaced) {
     on_statement_screen(EDITION_CUSTOMER, false);
-    std::ofstream(at("明細書.TXT"), std::ios::binary) << "old paper, longer than the new one\r\n";
+    testing::TempDir::write(at("明細書.TXT"), "old paper, longer than the new one\r\n");
     dialogs.replies = {at("明細書.TXT")};
     click(c().BUTTON22);
-    EXPECT_EQ(contents(at("明細書.TXT")), "\r\n"
-                                          "作業代明細書\r\n"_sj
-                                          "\r\n");
+    EXPECT_EQ(contents(at("明細書.TXT")),
+              "\r\n"
+              "作業代明細書\r\n"_sj
+              "\r\n");
     EXPECT_EQ(files_in_folder(), 1u);
 }
 
@@ -203,7 +199,7 @@ TEST_F(MoneyPapers, AFailedWriteIsReportedAndTheScreenStays) {
         SCOPED_TRACE(tc.name);
         on_statement_screen(EDITION_SHOP, true);
         fs::create_directory(at("見積書.TXT"));
-        std::ofstream(at("メモ.TXT"), std::ios::binary) << "memo";
+        testing::TempDir::write(at("メモ.TXT"), "memo");
         const std::string shown = c().EDIT6->text();
         dialogs.replies = {at(tc.target)};
         click(c().BUTTON22);

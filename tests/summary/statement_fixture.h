@@ -33,9 +33,8 @@ inline const std::vector<const char*> WORKED_SHOP_SHEET = {
     "　　⑰＝⑭－⑮－⑯　　　　　　　　　　⑰　差引合計　　   －６,４５０円",
 };
 
-
 class StatementTest : public ProgramTest {
-protected:
+  protected:
     // `count` titles of the category worth `total` each, counted as the title
     // list counts them; `gifts` of them are gifts.
     void titles(int16 category, int count, single total, int gifts = 0) {
