@@ -38,7 +38,7 @@ void write_paper(rt::TextFileWriter& file) {
     const bool shop_papers =
         s.PENDING_ACTION == PAPERS_INVOICE_RECEIPT && s.EDITION == EDITION_SHOP;
     const bool invoice = s.INVOICE_FLAG == 1;
-    const std::string indent = "　　　　　　　　　　　　　"_sj;                      // 13 ideographic blanks
+    const std::string indent = "　　　　　　　　　　　　　"_sj;  // 13 ideographic blanks
     const std::string address_indent = "　　　　　　　　　　　　　　　　　　　"_sj;  // 19
 
     if (s.PENDING_ACTION == PAPERS_STATEMENT_ESTIMATE && s.STATEMENT_SHOWN != 1)
