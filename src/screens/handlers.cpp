@@ -5,10 +5,12 @@
 #include "screens/navigation.h"
 #include "screens/title_list.h"
 #include "summary/coupons.h"
+#include "summary/statement_screen.h"
 
 namespace scanfee::screens {
 
 void register_handlers(ui::EventTable& events) {
+    summary::register_statement_screen(events);
     register_navigation(events);
     register_title_list(events);
     register_entry_screen(events);
