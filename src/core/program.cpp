@@ -4,6 +4,7 @@
 
 #include "core/order_state.h"
 #include "files/title_import.h"
+#include "runtime/clock.h"
 #include "screens/controls.h"
 
 namespace scanfee {
@@ -25,6 +26,7 @@ void reset_program() {
     the_model = std::make_unique<ui::ScreenModel>();
     the_events.clear();
     the_end_request = false;
+    rt::fix_today({});
 }
 
 }  // namespace scanfee

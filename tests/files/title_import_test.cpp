@@ -1,15 +1,14 @@
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 #include "files/file_steps.h"
 #include "files/text_utils.h"
 #include "files/title_import.h"
 #include "screens/title_limit.h"
 #include "support/program_fixture.h"
+#include "support/temp_dir.h"
 
 namespace scanfee {
 namespace {
@@ -19,22 +18,14 @@ using namespace rt::literals;
 
 class TitleImport : public testing::ProgramTest {
 protected:
-    std::string folder;
+    testing::TempDir scratch;
+    const std::string folder = scratch.folder();
 
-    void SetUp() override {
-        start();
-        std::string pattern = (fs::temp_directory_path() / "scanfee-import-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern + "/";
-    }
-    void TearDown() override {
-        fs::remove_all(folder);
-        ProgramTest::TearDown();
-    }
+    void SetUp() override { start(); }
 
     std::string file(const std::string& name, const std::string& bytes) {
-        std::ofstream(folder + name, std::ios::binary) << bytes;
-        return folder + name;
+        testing::TempDir::write(scratch.path(name), bytes);
+        return scratch.path(name);
     }
     // Opens the import screen of the open category on `path`.
     void import(const std::string& path) {
