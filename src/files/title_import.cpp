@@ -196,7 +196,7 @@ void BUTTON10_ON() {
     OrderState& s = order();
     screens::Controls& c = screens::scr();
     if (s.TITLECOUNT(s.CATEGORY) >= s.TITLE_LIMIT(s.CATEGORY)) return;
-    if (!choose_open_file(c.FORM2, "データファイルの読み込み"_sj, {}, "ﾃｷｽﾄ形式(*.TXT,*.CSV)"_sj))
+    if (!choose_open_file(c.FORM2, "データファイルの読み込み"_sj, "/", "ﾃｷｽﾄ形式(*.TXT,*.CSV)"_sj))
         return;
     c.MAINFORM->hide();
     c.FORM2->hide();
