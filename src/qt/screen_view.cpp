@@ -142,7 +142,17 @@ void ScreenView::show_form(ui::Form& form, QWidget& window) {
     // A screen takes the place of the one it replaces, so the user's eye
     // stays where it was.
     const bool opening = !window.isVisible();
-    if (placed_ && opening) window.move(last_place_);
+    if (opening) {
+        // A screen shown before the one it replaces is hidden takes that
+        // one's place directly.
+        for (const auto& other : windows_) {
+            if (other.get() != &window && other->isVisible()) {
+                last_place_ = other->pos();
+                placed_ = true;
+            }
+        }
+        if (placed_) window.move(last_place_);
+    }
     window.show();
     window.raise();
     window.activateWindow();

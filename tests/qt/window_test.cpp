@@ -67,6 +67,19 @@ TEST_F(WindowTest, SummaryOpensWhereItWasLastClosed) {
     EXPECT_EQ(view_->widget("MAINFORM")->pos(), QPoint(123, 77));
 }
 
+TEST_F(WindowTest, AScreenTakesThePlaceOfTheOneItReplaces) {
+    start();
+    view_->widget("MAINFORM")->move(150, 60);
+    // The statement is shown before the summary is hidden.
+    control("FORM5").show();
+    control("MAINFORM").hide();
+    EXPECT_EQ(view_->widget("FORM5")->pos(), QPoint(150, 60));
+    view_->widget("FORM5")->move(90, 40);
+    control("FORM5").hide();
+    control("MAINFORM").show();
+    EXPECT_EQ(view_->widget("MAINFORM")->pos(), QPoint(90, 40));
+}
+
 TEST_F(WindowTest, APlaceOffEveryScreenIsBroughtBack) {
     remember_place(QStringLiteral("MAINFORM"), QPoint(-5000, 9000));
     start();
