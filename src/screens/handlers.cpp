@@ -1,5 +1,6 @@
 #include "screens/handlers.h"
 
+#include "files/application_papers.h"
 #include "screens/entry_screen.h"
 #include "screens/navigation.h"
 #include "screens/title_list.h"
@@ -12,6 +13,7 @@ void register_handlers(ui::EventTable& events) {
     register_title_list(events);
     register_entry_screen(events);
     summary::register_coupons(events);
+    files::register_application_output(events);
 }
 
 std::string frame_close_event(const ui::Form& form) {
