@@ -25,55 +25,32 @@ std::vector<TitleRef> gift_titles() {
 
 // The shop as the customer's agent for the copying work.
 void fill_power_of_attorney(rt::TextFileWriter& file) {
-    file.write(fw_spaces(11), "委　任　状"_sj);
-    file.write();
-    file.write("私は、下記の者を代理人と定め、下記の書籍を解体した物について、"_sj);
-    file.write("著作権法第３０条（私的使用のための複製）に基づく全ての権限を"_sj);
-    file.write("委譲し、複製による電子データ化作業を委任します。"_sj);
-    file.write();
-    file.write(date_line());
-    file.write();
-    file.write();
-    file.write("委任者　住所"_sj);
-    file.write();
-    file.write(name_seal_line());
-    file.write();
-    file.write();
-    file.write("代理人の表示　架空市見本町１番１１号"_sj);
-    file.write(fw_spaces(7), "ホシナギ書籍工房"_sj);
-    file.write(fw_spaces(7), "店主　架　空　太　郎"_sj);
-    file.write();
-    file.write("書籍の表示"_sj);
+    write_lines(file, {fw_spaces(11) + "委　任　状"_sj, "",
+                       "私は、下記の者を代理人と定め、下記の書籍を解体した物について、"_sj,
+                       "著作権法第３０条（私的使用のための複製）に基づく全ての権限を"_sj,
+                       "委譲し、複製による電子データ化作業を委任します。"_sj, ""});
+    write_date_block(file);
+    write_signer_block(file, "委任者"_sj);
+    write_lines(file, {"代理人の表示　架空市見本町１番１１号"_sj,
+                       fw_spaces(7) + "ホシナギ書籍工房"_sj,
+                       fw_spaces(7) + "店主　架　空　太　郎"_sj, "", "書籍の表示"_sj});
     write_book_table(file, scanned_titles(), false);
 }
 
 // The books the customer gives to the shop once they are scanned.
 void fill_gift_deed(rt::TextFileWriter& file) {
-    file.write(fw_spaces(9), "贈　与　証　書"_sj);
-    file.write();
-    file.write("贈与者　住所"_sj);
-    file.write();
-    file.write(name_seal_line());
-    file.write();
-    file.write();
-    file.write("受贈者　架空市見本町１番１１号"_sj);
-    file.write(fw_spaces(5), "ホシナギ書籍工房"_sj);
-    file.write(fw_spaces(4), "店主　架　空　太　郎"_sj);
-    file.write();
-    file.write();
-    file.write("下記の書籍は、贈与者の物ですが、贈与者は下記の条件でこれを受贈者に"_sj);
-    file.write("贈与する事を約し、受贈者は条件成就の際にこれを譲り受ける事を受諾した。"_sj);
-    file.write("上記契約を証するため、この証書２通を作成し、各自その１通を保存する。"_sj);
-    file.write();
-    file.write(date_line());
-    file.write();
-    file.write();
-    file.write("条　件"_sj);
-    file.write("下記の書籍のデータ化並びに媒体への保存を完了し、"_sj);
-    file.write("受贈者が贈与者に対して、その旨を報告した時。"_sj);
-    file.write();
-    file.write();
-    file.write("書籍の表示"_sj);
+    write_lines(file, {fw_spaces(9) + "贈　与　証　書"_sj, ""});
+    write_signer_block(file, "贈与者"_sj);
+    write_lines(file,
+                {"受贈者　架空市見本町１番１１号"_sj, fw_spaces(5) + "ホシナギ書籍工房"_sj,
+                 fw_spaces(4) + "店主　架　空　太　郎"_sj, "", "",
+                 "下記の書籍は、贈与者の物ですが、贈与者は下記の条件でこれを受贈者に"_sj,
+                 "贈与する事を約し、受贈者は条件成就の際にこれを譲り受ける事を受諾した。"_sj,
+                 "上記契約を証するため、この証書２通を作成し、各自その１通を保存する。"_sj, ""});
+    write_date_block(file);
+    write_lines(file, {"条　件"_sj, "下記の書籍のデータ化並びに媒体への保存を完了し、"_sj,
+                       "受贈者が贈与者に対して、その旨を報告した時。"_sj, "", "",
+                       "書籍の表示"_sj});
     write_book_table(file, gift_titles(), false);
 }
 

@@ -113,9 +113,18 @@ std::string fw_spaces(int count) {
     return spaces;
 }
 
-std::string date_line() { return fw_spaces(14) + "年　　月　　日"_sj; }
+void write_lines(rt::TextFileWriter& file, std::initializer_list<std::string> lines) {
+    for (const std::string& line : lines) file.write(line);
+}
 
-std::string name_seal_line() { return fw_spaces(4) + "氏名"_sj + fw_spaces(18) + "印"_sj; }
+void write_date_block(rt::TextFileWriter& file) {
+    write_lines(file, {fw_spaces(14) + "年　　月　　日"_sj, "", ""});
+}
+
+void write_signer_block(rt::TextFileWriter& file, const std::string& role) {
+    write_lines(file, {role + "　住所"_sj, "", fw_spaces(4) + "氏名"_sj + fw_spaces(18) + "印"_sj,
+                       "", ""});
+}
 
 void write_book_table(rt::TextFileWriter& file, const std::vector<TitleRef>& titles,
                       bool with_work_detail) {

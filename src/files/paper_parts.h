@@ -4,6 +4,7 @@
 // titles of the order in paper order, the table of books that ends every
 // letter, and the step that puts a paper on the disk.
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,15 @@ struct TitleRef {
 std::vector<TitleRef> order_titles();
 std::vector<TitleRef> order_titles_where(const std::function<bool(int slot, int category)>& keep);
 
-// The full-width space, and the lines for the date and the signer's name
-// that every letter leaves to be filled in by hand.
+// The full-width space.
 std::string fw_spaces(int count);
-std::string date_line();
-std::string name_seal_line();
+// Lines of fixed text, each ended by CR LF ("" is an empty line).
+void write_lines(rt::TextFileWriter& file, std::initializer_list<std::string> lines);
+// What every letter leaves to be filled in by hand: the date line, and the
+// signer's address and name with the seal mark (`role` is 依頼者, 委任者 or
+// 贈与者), each followed by two empty lines.
+void write_date_block(rt::TextFileWriter& file);
+void write_signer_block(rt::TextFileWriter& file, const std::string& role);
 
 // The table of books of a letter: a header line and one line per title,
 // the columns aligned and separated by a full-width space. The request
