@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/order_state.h"
+#include "runtime/clock.h"
 #include "screens/controls.h"
 
 namespace scanfee {
@@ -23,6 +24,7 @@ void reset_program() {
     the_model = std::make_unique<ui::ScreenModel>();
     the_events.clear();
     the_end_request = false;
+    rt::fix_today({});
 }
 
 }  // namespace scanfee
