@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <memory>
 
 #include "files/application_papers.h"
 #include "files/order_file.h"
 #include "papers_fixture.h"
+#include "support/temp_dir.h"
 
 namespace scanfee::files {
 namespace {
@@ -20,23 +20,18 @@ const ui::Answer OK = ui::ANSWER_OK, CANCEL = ui::ANSWER_CANCEL;
 
 class OutputFlow : public testing::PapersTest {
 protected:
+    std::unique_ptr<testing::TempDir> scratch;
     fs::path dir;
 
     void SetUp() override { open_run(EDITION_SHOP); }
-    void TearDown() override {
-        fs::remove_all(dir);
-        PapersTest::TearDown();
-    }
     // A fresh run with its own scratch folder, proposed by every dialog.
     void open_run(int16 edition) {
-        if (!dir.empty()) fs::remove_all(dir);
         start(edition);
-        std::string pattern = (fs::temp_directory_path() / "scanfee-papers-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-        s().LASTDIR = dir.string() + "/";
+        scratch = std::make_unique<testing::TempDir>();
+        dir = scratch->dir();
+        s().LASTDIR = scratch->folder();
     }
-    std::string path(const std::string& name) const { return (dir / name).string(); }
+    std::string path(const std::string& name) const { return scratch->path(name); }
     void with_books(std::initializer_list<Book> books) {
         for (const Book& b : books) put(b);
         summarise();
@@ -64,11 +59,7 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-    static std::string contents(const std::string& file) {
-        std::stringstream bytes;
-        bytes << std::ifstream(file, std::ios::binary).rdbuf();
-        return bytes.str();
-    }
+    static std::string contents(const std::string& file) { return testing::TempDir::read(file); }
 };
 
 const std::string ANNOUNCE = "msgbox 申込用データの出力のお知らせ ";
