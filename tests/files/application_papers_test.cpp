@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
+
 #include "files/application_papers.h"
 #include "files/paper_parts.h"
 #include "papers_fixture.h"
@@ -167,6 +170,38 @@ TEST_F(Papers, ManagementDataRunsOverTheCategories) {
               std::string::npos)
         << bytes;
     EXPECT_EQ(s().CURTITLE, 1);
+}
+
+// An order file can bring 121 titles in every category, more than
+// ALIGN_LINES holds: the letters still line up all their rows.
+TEST_F(Papers, PapersOfTheLargestOrder) {
+    for (int category = 0; category < CATEGORY_COUNT; ++category)
+        for (int t = 0; t < SLOT_COUNT; ++t)
+            put({.category = category, .title = "T" + std::to_string(t), .work = int16(1 + t % 3),
+                 .gift = int16(t % 3 == 1)});
+    const struct {
+        const char* name;
+        std::string bytes;
+        size_t head_lines, rows;
+    } cases[] = {
+        {"request sheet", request_sheet_bytes(), 13, 605},
+        {"power of attorney", power_of_attorney_bytes(), 19, 5 * 80},
+        {"gift deed", gift_deed_bytes(), 25, 5 * 40},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> lines;
+        std::istringstream in(c.bytes);
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        ASSERT_EQ(lines.size(), c.head_lines + 1 + c.rows);
+        // Every row has its title after the last full-width space, at the
+        // same column as the header's タイトル.
+        const size_t at = lines[c.head_lines].rfind(FW) + FW.size();
+        for (size_t i = c.head_lines; i < lines.size(); ++i)
+            ASSERT_EQ(lines[i].rfind(FW) + FW.size(), at) << i;
+    }
+    std::string data = management_data_bytes();
+    EXPECT_EQ(std::count(data.begin(), data.end(), '\n'), 606);
 }
 
 // A column longer than ALIGN_LINES holds comes out as one call would align
