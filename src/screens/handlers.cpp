@@ -1,5 +1,6 @@
 #include "screens/handlers.h"
 
+#include "files/application_papers.h"
 #include "files/order_file.h"
 #include "files/title_import.h"
 #include "screens/entry_screen.h"
@@ -18,6 +19,7 @@ void register_handlers(ui::EventTable& events) {
     summary::register_coupons(events);
     files::register_order_file(events);
     files::register_import(events);
+    files::register_application_output(events);
 }
 
 std::string frame_close_event(const ui::Form& form) {
