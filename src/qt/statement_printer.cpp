@@ -45,10 +45,23 @@ QStringList statement_lines(const QString& text) {
     return lines;
 }
 
-void prepare_statement_printer(QPrinter& printer) {
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(MARGIN_MM, MARGIN_MM, MARGIN_MM, MARGIN_MM),
-                                      QPageLayout::Millimeter));
+int widest_line(const QStringList& lines) {
+    int widest = 1;
+    for (const QString& line : lines) widest = std::max(widest, line_cells(line));
+    return widest;
+}
+
+void prepare_statement_printer(QPrinter& printer, const QString& text) {
+    auto layout = [](QPageLayout::Orientation orientation) {
+        return QPageLayout(QPageSize(QPageSize::A4), orientation,
+                           QMarginsF(MARGIN_MM, MARGIN_MM, MARGIN_MM, MARGIN_MM),
+                           QPageLayout::Millimeter);
+    };
+    printer.setPageLayout(layout(QPageLayout::Portrait));
+    const double cell = QFontMetricsF(statement_font(BODY_POINTS), &printer).horizontalAdvance(QLatin1Char('0'));
+    const double needed = cell * widest_line(statement_lines(text));
+    if (needed > printer.pageLayout().paintRectPixels(printer.resolution()).width())
+        printer.setPageLayout(layout(QPageLayout::Landscape));
     printer.setDocName(QString::fromUtf8("料金明細"));
 }
 
@@ -61,8 +74,7 @@ PrintLayout print_statement(QPrinter& printer, const QString& text) {
 
     // The widest line decides the size: a statement is never cut at the
     // right edge, and never printed larger than business papers are.
-    int widest = 1;
-    for (const QString& line : lines) widest = std::max(widest, line_cells(line));
+    const int widest = widest_line(lines);
     QFont font = statement_font(BODY_POINTS);
     double cell = QFontMetricsF(font, &printer).horizontalAdvance(QLatin1Char('0'));
     if (cell * widest > page.width()) {
@@ -102,7 +114,7 @@ PrintLayout print_statement(QPrinter& printer, const QString& text) {
 
 bool print_statement_with_dialog(QWidget* owner, const QString& text) {
     QPrinter printer(QPrinter::HighResolution);
-    prepare_statement_printer(printer);
+    prepare_statement_printer(printer, text);
     QPrintDialog dialog(&printer, owner);
     dialog.setWindowTitle(QString::fromUtf8("料金明細の印刷"));
     apply_dialog_look(dialog);

@@ -24,8 +24,9 @@ struct PrintLayout {
 // Lines of `text` (CR LF, lone CR or LF ends; a last line end opens no line).
 QStringList statement_lines(const QString& text);
 
-// Sets up `printer` for the statement: A4 portrait, margins, document name.
-void prepare_statement_printer(QPrinter& printer);
+// Sets up `printer` for `text`: A4 with margins and the document name,
+// portrait unless its widest line needs the width of landscape.
+void prepare_statement_printer(QPrinter& printer, const QString& text);
 // Prints `text` on `printer`, which the caller has set up; returns the layout.
 PrintLayout print_statement(QPrinter& printer, const QString& text);
 

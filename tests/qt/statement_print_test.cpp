@@ -77,13 +77,15 @@ protected:
 
     PrintLayout print_to_pdf(const QString& text) {
         QPrinter printer(QPrinter::HighResolution);
-        prepare_statement_printer(printer);
+        prepare_statement_printer(printer, text);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf_);
+        orientation_ = printer.pageLayout().orientation();
         return print_statement(printer, text);
     }
 
     QString tool_;
+    QPageLayout::Orientation orientation_ = QPageLayout::Portrait;
     QTemporaryDir dir_;
     QString pdf_;
 };
@@ -101,6 +103,7 @@ TEST_F(StatementPrintTest, CtrlPPrintsEveryLineOfTheStatementOverPages) {
     ASSERT_TRUE(QFile::exists(pdf_));
     EXPECT_GT(layout.pages, 1);
     EXPECT_DOUBLE_EQ(layout.point_size, 10.5);
+    EXPECT_EQ(orientation_, QPageLayout::Portrait);
 
     const QString extracted = run_tool(tool_, {QStringLiteral("-layout"), pdf_, QStringLiteral("-")});
     const QStringList pages = extracted.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
@@ -136,8 +139,12 @@ TEST_F(StatementPrintTest, AmountsEndInOneColumnOnPaper) {
     EXPECT_LT(*right - *left, 0.5);
 }
 
-TEST_F(StatementPrintTest, AStatementWiderThanThePageIsPrintedSmallerNotCut) {
+TEST_F(StatementPrintTest, AWideStatementTurnsThePageThenPrintsSmallerNotCut) {
+    const PrintLayout across = print_to_pdf(statement(5, 100));
+    EXPECT_EQ(orientation_, QPageLayout::Landscape);
+    EXPECT_DOUBLE_EQ(across.point_size, 10.5);
     const PrintLayout layout = print_to_pdf(statement(5, 140));
+    EXPECT_EQ(orientation_, QPageLayout::Landscape);
     EXPECT_LT(layout.point_size, 10.5);
     const QString extracted = run_tool(tool_, {QStringLiteral("-layout"), pdf_, QStringLiteral("-")});
     EXPECT_TRUE(without_blanks(extracted).contains(QString::fromUtf8("685円")));
