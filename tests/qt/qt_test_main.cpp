@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "qt/font_map.h"
@@ -11,11 +10,11 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
-    // Remembered window places go to a scratch folder, never to the user's
-    // own settings.
+    // Remembered window places and the file dialogs' history go to a scratch
+    // folder of this process, never to the user's own settings (nor to the
+    // one folder that Qt's test mode shares between tests run in parallel).
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     scanfee::qtview::install_font_substitutions();
