@@ -52,7 +52,6 @@ int main(int argc, char** argv) {
     // Settings (the summary window's place) in ~/.config/scanfee/scanfee.conf.
     QCoreApplication::setOrganizationName(QStringLiteral("scanfee"));
     QCoreApplication::setApplicationName(QStringLiteral("scanfee"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("scanfee"));
     QApplication::setWindowIcon(qtview::program_icon());
     // Screens come and go under the model's control; only the end button
     // (or the summary screen's frame) ends the run.
@@ -64,6 +63,12 @@ int main(int argc, char** argv) {
                      bad->message.c_str());
         return 2;
     }
+    // Each edition has its own launcher, scanfee-customer.desktop or
+    // scanfee-shop.desktop, which desktops match the window with.
+    const auto& options = std::get<app::CommandLine>(parsed).options;
+    QGuiApplication::setDesktopFileName(options.edition == EDITION_SHOP
+                                            ? QStringLiteral("scanfee-shop")
+                                            : QStringLiteral("scanfee-customer"));
 
     qtview::install_font_substitutions();
     QFont font = QApplication::font();
@@ -77,7 +82,7 @@ int main(int argc, char** argv) {
         QCoreApplication::installTranslator(&translator);
 
     try {
-        return run(app, std::get<app::CommandLine>(parsed).options);
+        return run(app, options);
     } catch (...) {
         qtview::show_fatal_report(qtview::fatal_report(std::current_exception()));
         return 3;

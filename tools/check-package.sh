@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a Release tree (build-release/), unpacks it
+# into a scratch root and checks that every file is in place, that the
+# launchers are valid and that the installed programs start. Runs lintian
+# too when it is installed; an error of lintian fails the check.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tree=build-release
+cmake -S . -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DSCANFEE_BUILD_TESTS=OFF -DSCANFEE_BUILD_BENCH=OFF >/dev/null
+nice cmake --build "$tree"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$tree/CMakeCache.txt")
+deb="$tree/scanfee_${version}_amd64.deb"
+rm -f "$deb"
+(cd "$tree" && cpack -G DEB >/dev/null)
+[ -f "$deb" ] || { echo "check-package: $deb was not built" >&2; exit 1; }
+
+failures=0
+fail() { echo "check-package: $*" >&2; failures=$((failures + 1)); }
+
+dpkg-deb -I "$deb"
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in fonts-ipafont-gothic fonts-ipafont-mincho libqt6widgets6 libqt6printsupport6 libc6; do
+  grep -q "\b$needed\b" <<<"$depends" || fail "Depends lacks $needed: $depends"
+done
+[ "$(dpkg-deb -f "$deb" Package)" = scanfee ] || fail "package name is not scanfee"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "package version is not $version"
+
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg -x "$deb" "$root"
+expected=(usr/bin/scanfee usr/bin/scanfee-run
+          usr/share/applications/scanfee-customer.desktop
+          usr/share/applications/scanfee-shop.desktop
+          usr/share/icons/hicolor/scalable/apps/scanfee.svg
+          usr/share/man/man1/scanfee.1.gz usr/share/man/man1/scanfee-run.1.gz
+          usr/share/doc/scanfee/copyright usr/share/doc/scanfee/changelog.gz
+          usr/share/doc/scanfee/guide.md)
+for size in 16 22 24 32 48 64 128 256; do
+  expected+=("usr/share/icons/hicolor/${size}x${size}/apps/scanfee.png")
+done
+for image in docs/images/*.png; do
+  [ -e "$image" ] && expected+=("usr/share/doc/scanfee/images/$(basename "$image")")
+done
+for file in "${expected[@]}"; do
+  [ -s "$root/$file" ] || fail "missing or empty in the package: /$file"
+done
+for program in scanfee scanfee-run; do
+  [ -x "$root/usr/bin/$program" ] || fail "/usr/bin/$program is not executable"
+done
+for size in 16 22 24 32 48 64 128 256; do
+  png="$root/usr/share/icons/hicolor/${size}x${size}/apps/scanfee.png"
+  [ -f "$png" ] || continue
+  # A PNG's width and height stand at bytes 16 to 23 of its header.
+  dims=$(od -An -tu1 -j16 -N8 "$png" | awk '{print $3*256+$4 "x" $7*256+$8}')
+  [ "$dims" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $dims"
+done
+for page in scanfee scanfee-run; do
+  gzip -t "$root/usr/share/man/man1/$page.1.gz" || fail "$page.1.gz is not gzip"
+  zcat "$root/usr/share/man/man1/$page.1.gz" | grep -q "^\.TH .*scanfee $version" \
+    || fail "$page.1 does not carry version $version"
+done
+zcat "$root/usr/share/doc/scanfee/changelog.gz" | head -1 | grep -q "^scanfee ($version)" \
+  || fail "the changelog does not start with version $version"
+
+for edition in customer shop; do
+  launcher="$root/usr/share/applications/scanfee-$edition.desktop"
+  [ -f "$launcher" ] || continue
+  desktop-file-validate "$launcher" || fail "scanfee-$edition.desktop is not valid"
+  grep -qx "Exec=scanfee --edition $edition" "$launcher" || fail "scanfee-$edition.desktop starts another edition"
+  grep -qx "Icon=scanfee" "$launcher" || fail "scanfee-$edition.desktop names another icon"
+done
+
+# The installed driver starts in both editions and knows its edition.
+for edition in customer shop; do
+  want=$([ $edition = shop ] && echo 0 || echo 1)
+  got=$(echo "var EDITION" | "$root/usr/bin/scanfee-run" --edition $edition --today 2016/04/29 2>&1) \
+    || fail "the installed scanfee-run failed: $got"
+  [ "$got" = "$want" ] || fail "the installed scanfee-run --edition $edition says EDITION $got"
+done
+
+if command -v lintian >/dev/null; then
+  report=$(lintian "$deb" 2>&1 | grep -v "running with root privileges" || true)
+  [ -z "$report" ] || echo "$report"
+  if grep -q "^E:" <<<"$report"; then fail "lintian reports errors"; fi
+else
+  echo "check-package: lintian is not installed; skipped"
+fi
+
+if [ $failures -gt 0 ]; then
+  echo "check-package: $failures problem(s) in $deb" >&2
+  exit 1
+fi
+echo "check-package: $deb installs every file in place"
