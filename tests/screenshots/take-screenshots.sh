@@ -3,10 +3,12 @@
 # (Xvfb), runs scanfee in both editions, reaches every screen through the
 # program's own buttons and dialogs as a user would, and saves each window
 # as a PNG in OUTDIR. Then runs the layout test on the same X server.
-#   take-screenshots.sh SCANFEE LAYOUT_TEST OUTDIR
+#   take-screenshots.sh SCANFEE LAYOUT_TEST OUTDIR [GUIDE_IMAGES]
+# With GUIDE_IMAGES (docs/images) it also checks that the guide's pictures
+# still show the program as it is (tools/update-guide-images.sh renews them).
 # Exits 77 (skipped) when Xvfb, xdotool or ImageMagick is missing.
 set -euo pipefail
-scanfee=$1 layout_test=$2 outdir=$3
+scanfee=$1 layout_test=$2 outdir=$3 guide_images=${4:-}
 data=$(cd "$(dirname "$0")/data" && pwd)
 
 for tool in Xvfb xdotool import identify; do
@@ -43,9 +45,9 @@ fail() { echo "screenshots: $*" >&2; exit 1; }
 visible_windows() { xdotool search --onlyvisible --name . 2>/dev/null || true; }
 
 wait_gone() {
-  for _ in $(seq 250); do
+  for _ in $(seq 150); do
     visible_windows | grep -qx "$1" || return 0
-    sleep 0.04
+    sleep 0.1
   done
   fail "window $1 ($(xdotool getwindowname "$1")) stays open"
 }
@@ -72,13 +74,14 @@ answer_dialog() {
 # The window whose caption matches $1, once no dialog is in front of it.
 window() {
   local w
-  for _ in $(seq 250); do
+  for _ in $(seq 150); do
     if ! answer_dialog; then
       w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)
       if [ -n "$w" ]; then echo "$w"; return 0; fi
     fi
-    sleep 0.04
+    sleep 0.1
   done
+  [ -z "$program_pid" ] || kill -0 "$program_pid" 2>/dev/null || fail "the program ended: $(cat "$work"/*.log)"
   fail "no window \"$1\" (open: $(for w in $(visible_windows); do xdotool getwindowname "$w"; done | tr '\n' '|'))"
 }
 
@@ -112,9 +115,27 @@ shot() {
   echo "screenshots: $2.png $size, $colours colours"
 }
 
+# Starts an edition. A client that connects while the X server is busy can
+# be refused and end at once; then it is started again.
+start_program() {
+  for attempt in 1 2 3; do
+    "$scanfee" --edition "$1" --today 2016/04/29 >"$work/$1.log" 2>&1 &
+    program_pid=$!
+    for _ in $(seq 150); do
+      [ -z "$(xdotool search --onlyvisible --name "ミクリ計算総合" 2>/dev/null)" ] || return 0
+      kill -0 "$program_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -0 "$program_pid" 2>/dev/null && return 0
+    echo "screenshots: the $1 edition ended at its start (attempt $attempt): $(cat "$work/$1.log")" >&2
+    sleep 0.5
+  done
+  program_pid=""
+  fail "the $1 edition does not start"
+}
+
 for edition in customer shop; do
-  "$scanfee" --edition "$edition" --today 2016/04/29 >"$work/$edition.log" 2>&1 &
-  program_pid=$!
+  start_program "$edition"
   summary=$(window "ミクリ計算総合")
 
   # ロード: the sample order.
@@ -171,3 +192,21 @@ for edition in customer shop; do
 done
 
 "$layout_test"
+
+if [ -n "$guide_images" ]; then
+  stale=0
+  for file in "$outdir"/*.png; do
+    name=$(basename "$file")
+    if [ ! -f "$guide_images/$name" ]; then
+      echo "screenshots: $guide_images/$name is missing" >&2; stale=1; continue
+    fi
+    # A few pixels may differ (a text cursor); a changed screen differs in many.
+    differ=$(compare -metric AE -fuzz 10% "$file" "$guide_images/$name" null: 2>&1 || true)
+    if ! [ "$differ" -le 100 ] 2>/dev/null; then
+      echo "screenshots: $guide_images/$name differs from the program ($differ pixels)" >&2
+      stale=1
+    fi
+  done
+  [ $stale -eq 0 ] || fail "the guide's pictures are out of date: run tools/update-guide-images.sh"
+  echo "screenshots: the guide's pictures match the program"
+fi
