@@ -98,12 +98,32 @@ void mirror_colours(const ui::Control& c, QWidget& w) {
 // (22 pixels for a 20-pixel character, not 20): a wrapped label grows
 // downwards rather than cut off its last line. Labels lie under every other
 // control, so the growth never hides one.
+// Measuring a wrapped text loads its font and lays the text out, the
+// greater part of building a screen: a label of a hidden screen is measured
+// when the screen is shown (fit_pending_label).
+const char* const FIT_PENDING = "scanfee_fit_pending";
+
+void resize_to_text(const ui::Control& c, QLabel& label, double scale) {
+    label.setProperty(FIT_PENDING, QVariant());
+    const QRect design = scaled(c.geometry(), scale);
+    // A text on one line within the design size needs no wrapped layout.
+    const QFontMetrics metrics(label.font());
+    const QString text = label.text();
+    if (!text.contains(QLatin1Char('\n')) && metrics.height() <= design.height() &&
+        metrics.horizontalAdvance(text) <= design.width() - 2 * label.margin()) {
+        label.resize(design.size());
+        return;
+    }
+    label.resize(design.width(), std::max(design.height(), label.heightForWidth(design.width())));
+}
+
 void fit_label_height(const ui::Control& c, QWidget& w, double scale) {
     auto* label = qobject_cast<QLabel*>(&w);
     if (!label) return;
-    const QRect design = scaled(c.geometry(), scale);
-    const int needed = label->heightForWidth(design.width());
-    label->resize(design.width(), std::max(design.height(), needed));
+    if (label->window()->isVisible())
+        resize_to_text(c, *label, scale);
+    else
+        label->setProperty(FIT_PENDING, true);
 }
 
 void mirror_text(const ui::Control& c, QWidget& w) {
@@ -293,6 +313,11 @@ void mirror(const ui::Control& c, QWidget& w, ui::Prop prop, double scale) {
             fit_label_height(c, w, scale);
             break;
     }
+}
+
+void fit_pending_label(const ui::Control& c, QWidget& w, double scale) {
+    auto* label = qobject_cast<QLabel*>(&w);
+    if (label && label->property(FIT_PENDING).isValid()) resize_to_text(c, *label, scale);
 }
 
 void mirror_all(const ui::Control& c, QWidget& w, double scale) {

@@ -136,6 +136,15 @@ TEST_F(MirrorTest, DesignColoursAlignmentAndFaces) {
 }
 
 TEST_F(MirrorTest, AWrappedLabelGrowsToShowItsLastLine) {
+    const std::string long_text =
+        "コンビニ等で売られている、カバー表紙が無く、直接ＩＳＢＮバーコードが裏表紙に印刷されて"
+        "いるコミックについては取り扱っておりません。"_sj;
+    // Measured when its hidden screen is shown, then at every change.
+    control("TEXT56").set_text(long_text);
+    control("FORM3").show();
+    QApplication::processEvents();
+    EXPECT_GE(widget<QLabel>("TEXT56")->height(), widget<QLabel>("TEXT56")->heightForWidth(360));
+    control("TEXT56").set_text("x");
     control("TEXT56").set_text(
         "コンビニ等で売られている、カバー表紙が無く、直接ＩＳＢＮバーコードが裏表紙に印刷されて"
         "いるコミックについては取り扱っておりません。"_sj);
