@@ -176,26 +176,44 @@ bool same_items(const Box& box, const std::vector<std::string>& items) {
     return true;
 }
 
-struct ListItems {
-    const QListWidget& list;
-    int count() const { return list.count(); }
-    QString itemText(int i) const { return list.item(i)->text(); }
-};
+// The system's texts a list widget shows, kept beside it: the model refills
+// a list one item at a time, and comparing with these bytes spares turning
+// every shown row back into the system's text at every added row.
+const char* const SHOWN_ITEMS = "scanfee_shown_items";
 
 void mirror_list_items(const ui::Control& c, QListWidget& list) {
     const auto& items = c.items();
-    if (same_items(ListItems{list}, items)) return;
-    // The model grows a list one item at a time: append rather than rebuild.
-    const int shown = list.count();
-    if (shown >= static_cast<int>(items.size()) ||
-        !same_items(ListItems{list}, {items.begin(), items.begin() + shown})) {
+    QByteArrayList shown = list.property(SHOWN_ITEMS).value<QByteArrayList>();
+    if (shown.size() != list.count()) {
+        shown.clear();
         list.clear();
     }
-    for (size_t i = size_t(list.count()); i < items.size(); ++i) list.addItem(to_qt(items[i]));
+    auto same = [&](qsizetype i) {
+        return shown[i] == QByteArrayView(items[size_t(i)].data(), qsizetype(items[size_t(i)].size()));
+    };
+    qsizetype keep = 0;
+    while (keep < shown.size() && keep < qsizetype(items.size()) && same(keep)) ++keep;
+    if (keep == shown.size() && keep == qsizetype(items.size())) return;
+    // Rows after the first difference go; the rest of the model's rows follow.
+    while (list.count() > keep) delete list.takeItem(list.count() - 1);
+    shown.resize(keep);
+    for (size_t i = size_t(keep); i < items.size(); ++i) {
+        list.addItem(to_qt(items[i]));
+        shown.append(QByteArray(items[i].data(), qsizetype(items[i].size())));
+    }
+    list.setProperty(SHOWN_ITEMS, QVariant::fromValue(shown));
 }
 
 void mirror_list_selection(const ui::Control& c, QListWidget& list) {
-    for (int i = 0; i < list.count(); ++i) list.item(i)->setSelected(c.is_item_selected(i));
+    if (c.multi_select()) {
+        for (int i = 0; i < list.count(); ++i) list.item(i)->setSelected(c.is_item_selected(i));
+    } else {
+        // One row at most: only the rows whose state differs are touched.
+        for (QListWidgetItem* item : list.selectedItems())
+            if (list.row(item) != c.selected()) item->setSelected(false);
+        if (c.selected() >= 0 && c.selected() < list.count())
+            list.item(c.selected())->setSelected(true);
+    }
     if (c.selected() >= 0 && c.selected() < list.count()) {
         list.setCurrentRow(c.selected(), QItemSelectionModel::NoUpdate);
         list.scrollToItem(list.item(c.selected()));
