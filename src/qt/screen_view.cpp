@@ -32,21 +32,23 @@ ScreenView::ScreenView(ui::ScreenModel& model, ViewOptions options)
       print_(std::move(options.print)) {
     if (!print_)
         print_ = [](QWidget* owner, const QString& text) { print_statement_with_dialog(owner, text); };
-    UserActionSink sink;
-    sink.click = [this](ui::Control& c) { user_action(c, ui::user_click); };
-    sink.type = [this](ui::Control& c, const QString& text) {
+    sink_.click = [this](ui::Control& c) { user_action(c, ui::user_click); };
+    sink_.type = [this](ui::Control& c, const QString& text) {
         user_action(c, [sjis = to_system(text)](ui::Control& target) {
             return ui::user_type(target, sjis);
         });
     };
-    sink.select = [this](ui::Control& c, int row) {
+    sink_.select = [this](ui::Control& c, int row) {
         user_action(c, [row](ui::Control& target) { return ui::user_select(target, row); });
     };
-    sink.scroll = [this](ui::Control& c, int pos) {
+    sink_.scroll = [this](ui::Control& c, int pos) {
         user_action(c, [pos](ui::Control& target) { return ui::user_scroll(target, pos); });
     };
 
-    for (const auto& form : model_.forms()) build_form(*form, sink);
+    // Only the screens shown at start are built now; every other one when it
+    // is first shown or asked for, from the model's state at that moment.
+    for (const auto& form : model_.forms())
+        if (form->visible()) build_form(*form);
     model_.add_observer(this);
     if (QWidget* summary = widget(SUMMARY_FORM)) {
         if (const auto place = remembered_place(QString::fromLatin1(SUMMARY_FORM), summary->size())) {
@@ -64,7 +66,9 @@ ScreenView::~ScreenView() {
         remember_summary_place();
 }
 
-void ScreenView::build_form(ui::Form& form, const UserActionSink& sink) {
+void ScreenView::build_form(ui::Form& form) {
+    if (!built_.insert(&form).second) return;
+    const UserActionSink& sink = sink_;
     auto window = std::make_unique<FormWindow>(form);
     window->on_frame_close = [this, &form] { dispatcher_.frame_closed(form); };
     mirror_all(form, *window, scale_);
@@ -107,6 +111,9 @@ void ScreenView::show_form(ui::Form& form, QWidget& window) {
             }
         }
         if (placed_) window.move(last_place_);
+        for (const auto& control : form.controls())
+            if (control->kind() == ui::Kind::Label)
+                if (QWidget* w = widget(*control)) fit_pending_label(*control, *w, scale_);
     }
     window.show();
     window.raise();
@@ -120,7 +127,12 @@ void ScreenView::remember_summary_place() {
 }
 
 void ScreenView::changed(ui::Control& control, ui::Prop prop) {
-    QWidget* w = widget(control);
+    QWidget* w = built_widget(control);
+    if (!w && control.kind() == ui::Kind::Form && prop == ui::Prop::Visible && control.visible()) {
+        build_form(static_cast<ui::Form&>(control));
+        w = built_widget(control);
+    }
+    // A screen not built yet takes the model's state when it is.
     if (!w) return;
     if (control.kind() == ui::Kind::Form && prop == ui::Prop::Visible) {
         if (control.visible()) {
@@ -149,19 +161,28 @@ void ScreenView::user_action(ui::Control& control, const EventDispatcher::Action
 }
 
 void ScreenView::resync(ui::Control& control) {
-    if (QWidget* w = widget(control)) {
+    if (QWidget* w = built_widget(control)) {
         for (ui::Prop prop : {ui::Prop::Text, ui::Prop::Checked, ui::Prop::Items,
                               ui::Prop::Selection, ui::Prop::Scroll})
             mirror(control, *w, prop, scale_);
     }
 }
 
-QWidget* ScreenView::widget(const ui::Control& control) const {
+QWidget* ScreenView::widget(const ui::Control& control) {
+    const ui::Form* form =
+        control.kind() == ui::Kind::Form ? static_cast<const ui::Form*>(&control) : control.form();
+    if (form && !built_.count(form))
+        for (const auto& owned : model_.forms())
+            if (owned.get() == form) build_form(*owned);
+    return built_widget(control);
+}
+
+QWidget* ScreenView::built_widget(const ui::Control& control) const {
     auto it = widgets_.find(&control);
     return it == widgets_.end() ? nullptr : it->second.data();
 }
 
-QWidget* ScreenView::widget(std::string_view name) const {
+QWidget* ScreenView::widget(std::string_view name) {
     const ui::Control* control = model_.find(name);
     return control ? widget(*control) : nullptr;
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "qt/event_dispatch.h"
@@ -38,13 +39,15 @@ public:
     void changed(ui::Control& control, ui::Prop prop) override;
 
     // The window of a form or the widget of a control; nullptr if unknown.
-    QWidget* widget(const ui::Control& control) const;
-    QWidget* widget(std::string_view name) const;
+    // A screen not shown yet is built when one of its widgets is asked for.
+    QWidget* widget(const ui::Control& control);
+    QWidget* widget(std::string_view name);
     double scale() const { return scale_; }
     EventDispatcher& dispatcher() { return dispatcher_; }
 
 private:
-    void build_form(ui::Form& form, const UserActionSink& sink);
+    void build_form(ui::Form& form);
+    QWidget* built_widget(const ui::Control& control) const;
     void stack_controls(const ui::Form& form);
     void order_focus(const ui::Form& form);
     void bind_keys(ui::Form& form, FormWindow& window);
@@ -60,6 +63,8 @@ private:
     ui::ScreenModel& model_;
     double scale_;
     EventDispatcher dispatcher_;
+    UserActionSink sink_;
+    std::unordered_set<const ui::Form*> built_;
     std::vector<std::unique_ptr<FormWindow>> windows_;
     std::unordered_map<const ui::Control*, QPointer<QWidget>> widgets_;
     std::function<void(QWidget* owner, const QString& text)> print_;

@@ -9,7 +9,9 @@
 #include <cmath>
 
 #include "qt/dialog_look.h"
+#include "qt/message_box.h"
 #include "qt/qt_text.h"
+#include "runtime/sjis.h"
 
 namespace scanfee::qtview {
 
@@ -119,7 +121,12 @@ bool print_statement_with_dialog(QWidget* owner, const QString& text) {
     dialog.setWindowTitle(QString::fromUtf8("料金明細の印刷"));
     apply_dialog_look(dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
-    return print_statement(printer, text).pages > 0;
+    if (print_statement(printer, text).pages > 0) return true;
+    // A printer that refuses the job, or a PDF file that cannot be created.
+    run_message_box(owner, rt::to_sjis("印刷エラーメッセージ"),
+                    rt::to_sjis("印刷できませんでした。プリンターと出力先のファイルを確かめてください。"),
+                    ui::Buttons::Ok, ui::Icon::Exclamation);
+    return false;
 }
 
 }  // namespace scanfee::qtview

@@ -27,11 +27,13 @@ QStringList statement_lines(const QString& text);
 // Sets up `printer` for `text`: A4 with margins and the document name,
 // portrait unless its widest line needs the width of landscape.
 void prepare_statement_printer(QPrinter& printer, const QString& text);
-// Prints `text` on `printer`, which the caller has set up; returns the layout.
+// Prints `text` on `printer`, which the caller has set up; returns the layout,
+// with no pages when the printer refused the job.
 PrintLayout print_statement(QPrinter& printer, const QString& text);
 
 // The window program's way: Qt's print dialog (which also saves PDF files),
-// then the print. Returns whether anything was printed.
+// then the print; a failed print is reported in a message box. Returns
+// whether the statement was printed.
 bool print_statement_with_dialog(QWidget* owner, const QString& text);
 
 }  // namespace scanfee::qtview

@@ -162,8 +162,9 @@ TEST_P(EnterEscapeTest, KeyRaisesWhatTheUserMeans) {
         control("EDIT6").set_text("statement\r\n"_sj);
         control("FORM5").show();
     }
+    if (form == "FORM4") control("FORM4").show();
     for (const char* e : {"BUTTON1_ON", "BUTTON2_ON", "BUTTON11_ON", "BUTTON14_ON", "BUTTON15_ON",
-                          "BUTTON21_ON", "CHECK1_ON", "RADIO3_ON", "RADIO5_ON"})
+                          "BUTTON16_ON", "BUTTON21_ON", "CHECK1_ON", "RADIO3_ON", "RADIO5_ON"})
         record(e);
     widget(c.focused)->setFocus();
     press(window(c.form), c.key);
@@ -188,6 +189,8 @@ INSTANTIATE_TEST_SUITE_P(
                 Qt::Key_Escape, {"BUTTON11_ON"}},
         KeyCase{"escape_closes_the_entry_screen", EDITION_CUSTOMER, "FORM3", "EDIT1",
                 Qt::Key_Escape, {"BUTTON14_ON"}},
+        KeyCase{"escape_cancels_the_import", EDITION_CUSTOMER, "FORM4", "LIST2", Qt::Key_Escape,
+                {"BUTTON16_ON"}},
         KeyCase{"escape_on_the_statement", EDITION_CUSTOMER, "FORM5", "EDIT6", Qt::Key_Escape,
                 {"BUTTON21_ON"}},
         KeyCase{"space_in_the_title_is_text", EDITION_CUSTOMER, "FORM3", "EDIT1", Qt::Key_Space,

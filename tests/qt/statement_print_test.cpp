@@ -150,5 +150,13 @@ TEST_F(StatementPrintTest, AWideStatementTurnsThePageThenPrintsSmallerNotCut) {
     EXPECT_TRUE(without_blanks(extracted).contains(QString::fromUtf8("685円")));
 }
 
+TEST(StatementPrinterTest, AFileThatCannotBeCreatedPrintsNoPage) {
+    QPrinter printer(QPrinter::HighResolution);
+    prepare_statement_printer(printer, statement(3));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QStringLiteral("/nonexistent-folder/statement.pdf"));
+    EXPECT_EQ(print_statement(printer, statement(3)).pages, 0);
+}
+
 }  // namespace
 }  // namespace scanfee::qtview::testing

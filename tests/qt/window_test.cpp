@@ -50,7 +50,7 @@ TEST_F(WindowTest, EveryFormCarriesTheProgramsIcon) {
     const QIcon icon = program_icon();
     ASSERT_FALSE(icon.isNull());
     EXPECT_TRUE(icon.availableSizes().contains(QSize(16, 16)));
-    EXPECT_TRUE(icon.availableSizes().contains(QSize(256, 256)));
+    EXPECT_TRUE(icon.availableSizes().contains(QSize(64, 64)));
     for (const auto& form : screen_model().forms())
         EXPECT_EQ(view_->widget(*form)->windowIcon().cacheKey(), icon.cacheKey()) << form->name();
 }
