@@ -39,7 +39,17 @@ install(FILES ${scanfee_dist_out}/man/scanfee.1.gz ${scanfee_dist_out}/man/scanf
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES dist/copyright ${scanfee_dist_out}/changelog.gz docs/guide.md
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
-install(DIRECTORY docs/images DESTINATION ${CMAKE_INSTALL_DOCDIR} FILES_MATCHING PATTERN "*.png")
+# The pictures the guide shows (the editions' screens that look alike are
+# shown once).
+file(STRINGS docs/guide.md scanfee_guide_lines REGEX "\\(images/[^)]+\\.png\\)")
+set(scanfee_guide_images)
+foreach(line ${scanfee_guide_lines})
+  string(REGEX MATCHALL "images/[^)]+\\.png" pictures "${line}")
+  list(APPEND scanfee_guide_images ${pictures})
+endforeach()
+list(TRANSFORM scanfee_guide_images PREPEND docs/)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS docs/guide.md)
+install(FILES ${scanfee_guide_images} DESTINATION ${CMAKE_INSTALL_DOCDIR}/images)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME scanfee)

@@ -39,8 +39,10 @@ expected=(usr/bin/scanfee usr/bin/scanfee-run
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/scanfee.png")
 done
-for image in docs/images/*.png; do
-  [ -e "$image" ] && expected+=("usr/share/doc/scanfee/images/$(basename "$image")")
+# The pictures the guide shows.
+for image in $(grep -o '(images/[^)]*\.png)' docs/guide.md | tr -d '()' | sort -u); do
+  [ -f "docs/$image" ] || fail "the guide shows docs/$image, which does not exist"
+  expected+=("usr/share/doc/scanfee/$image")
 done
 for file in "${expected[@]}"; do
   [ -s "$root/$file" ] || fail "missing or empty in the package: /$file"
@@ -78,6 +80,35 @@ for edition in customer shop; do
     || fail "the installed scanfee-run failed: $got"
   [ "$got" = "$want" ] || fail "the installed scanfee-run --edition $edition says EDITION $got"
 done
+
+# Each launcher's command, run from the unpacked package on an X server of
+# its own, opens the summary screen of its edition.
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null; then
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$root/display" 2>/dev/null &
+  xvfb=$!
+  trap 'kill $xvfb 2>/dev/null || true; rm -rf "$root"' EXIT
+  for _ in $(seq 100); do [ -s "$root/display" ] && break; sleep 0.05; done
+  for edition in customer shop; do
+    caption=$([ $edition = shop ] && echo "ミクリ計算総合編集画面" || echo "ミクリ計算総合画面")
+    command=$(sed -n 's/^Exec=scanfee //p' "$root/usr/share/applications/scanfee-$edition.desktop")
+    # shellcheck disable=SC2086  # the launcher's arguments
+    DISPLAY=":$(head -1 "$root/display")" QT_QPA_PLATFORM=xcb HOME="$root" XDG_RUNTIME_DIR="$root" \
+      "$root/usr/bin/scanfee" $command >"$root/$edition.log" 2>&1 &
+    program=$!
+    found=""
+    for _ in $(seq 100); do
+      found=$(DISPLAY=":$(head -1 "$root/display")" xdotool search --onlyvisible --name "^$caption" 2>/dev/null || true)
+      [ -n "$found" ] && break
+      sleep 0.1
+    done
+    kill $program 2>/dev/null || true
+    wait $program 2>/dev/null || true
+    [ -n "$found" ] || fail "scanfee-$edition.desktop opens no window \"$caption\": $(cat "$root/$edition.log")"
+  done
+  echo "check-package: both launchers open their edition"
+else
+  echo "check-package: Xvfb or xdotool is missing; the launchers were not started"
+fi
 
 if command -v lintian >/dev/null; then
   report=$(lintian "$deb" 2>&1 | grep -v "running with root privileges" || true)
