@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, running and testing scanfee
 # need, skipping those that are already there.
 set -euo pipefail
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libgtest-dev
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libfontconfig-dev qt6-qpa-plugins libgtest-dev
           fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n xvfb xauth
           poppler-utils dpkg-dev file desktop-file-utils xdotool imagemagick)
 missing=()

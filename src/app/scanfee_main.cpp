@@ -10,6 +10,7 @@
 #include "core/startup.h"
 #include "qt/event_dispatch.h"
 #include "qt/font_map.h"
+#include "qt/font_warmup.h"
 #include "qt/program_icon.h"
 #include "qt/qt_dialogs.h"
 #include "qt/screen_view.h"
@@ -28,7 +29,7 @@ std::vector<std::string> program_arguments(const QApplication& app) {
     return args;
 }
 
-int run(QApplication& app, const StartOptions& options) {
+int run(QApplication& app, const StartOptions& options, qtview::FontWarmup& fonts) {
     qtview::QtDialogService dialogs;
     ui::set_dialog_service(&dialogs);
     struct Unset {
@@ -37,6 +38,7 @@ int run(QApplication& app, const StartOptions& options) {
 
     start_up(options);
     if (end_requested()) return 0;
+    fonts.join();
     qtview::ScreenView view(screen_model());
     dialogs.set_owner_lookup([&view](const ui::Form* form) { return view.widget(*form); });
     qtview::install_timing_probe(view.widget(*screens::scr().MAINFORM), [&view] {
@@ -48,6 +50,7 @@ int run(QApplication& app, const StartOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    qtview::FontWarmup fonts;
     QApplication app(argc, argv);
     // Settings (the summary window's place) in ~/.config/scanfee/scanfee.conf.
     QCoreApplication::setOrganizationName(QStringLiteral("scanfee"));
@@ -82,7 +85,7 @@ int main(int argc, char** argv) {
         QCoreApplication::installTranslator(&translator);
 
     try {
-        return run(app, options);
+        return run(app, options, fonts);
     } catch (...) {
         qtview::show_fatal_report(qtview::fatal_report(std::current_exception()));
         return 3;
