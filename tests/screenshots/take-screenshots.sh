@@ -103,9 +103,18 @@ open_file() {
 }
 
 shot() {
-  local w=$1 file="$outdir/$2.png" colours size
-  sleep 0.3  # the last repaint
+  local w=$1 file="$outdir/$2.png" colours size differ
+  # The window is taken once two captures in a row agree: a busy machine
+  # may still be repainting what the last keys and clicks changed.
+  sleep 0.2
   import -window "$w" "$file"
+  for _ in $(seq 30); do
+    sleep 0.15
+    import -window "$w" "$work/again.png"
+    differ=$(compare -metric AE "$file" "$work/again.png" null: 2>&1 || true)
+    mv "$work/again.png" "$file"
+    [ "$differ" != 0 ] || break
+  done
   colours=$(identify -format %k "$file")
   size=$(identify -format %wx%h "$file")
   [ "$colours" -gt 2 ] || fail "$2.png is blank ($colours colours)"
@@ -144,7 +153,9 @@ for edition in customer shop; do
   summary=$(window "ミクリ計算総合")
   if [ "$edition" = shop ]; then
     click "$summary" 368 364   # お客様の氏名
-    xdotool type --delay 10 "見本　花子"
+    # xdotool types a character without a key by lending it a key for a
+    # moment; slowly, so that a busy program still reads the right one.
+    xdotool type --delay 80 "見本花子"
     click "$summary" 384 284   # 前受け金
     xdotool type --delay 10 "1000"
   fi
@@ -197,13 +208,16 @@ if [ -n "$guide_images" ]; then
   stale=0
   for file in "$outdir"/*.png; do
     name=$(basename "$file")
+    [[ $name != *-differs.png ]] || continue
     if [ ! -f "$guide_images/$name" ]; then
       echo "screenshots: $guide_images/$name is missing" >&2; stale=1; continue
     fi
     # A few pixels may differ (a text cursor); a changed screen differs in many.
     differ=$(compare -metric AE -fuzz 10% "$file" "$guide_images/$name" null: 2>&1 || true)
     if ! [ "$differ" -le 100 ] 2>/dev/null; then
-      echo "screenshots: $guide_images/$name differs from the program ($differ pixels)" >&2
+      compare -fuzz 10% "$file" "$guide_images/$name" "$outdir/${name%.png}-differs.png" 2>/dev/null || true
+      echo "screenshots: $guide_images/$name differs from the program ($differ pixels," \
+           "marked in $outdir/${name%.png}-differs.png)" >&2
       stale=1
     fi
   done
