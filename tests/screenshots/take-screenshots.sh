@@ -95,7 +95,7 @@ click() {
 # Types a path into the file dialog that opens and accepts it.
 open_file() {
   local dialog
-  dialog=$(xdotool search --sync --onlyvisible --name "データファイルの読み込み" | head -1)
+  dialog=$(window "データファイルの読み込み")
   xdotool windowfocus --sync "$dialog"
   xdotool type --delay 10 "$1"
   xdotool key Return
