@@ -10,6 +10,7 @@
 #include "core/startup.h"
 #include "qt/event_dispatch.h"
 #include "qt/font_map.h"
+#include "qt/guarded_application.h"
 #include "qt/qt_dialogs.h"
 #include "qt/screen_view.h"
 
@@ -41,7 +42,7 @@ int run(QApplication& app, const StartOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    qtview::GuardedApplication app(argc, argv);
     // Screens come and go under the model's control; only the end button
     // (or the summary screen's frame) ends the run.
     app.setQuitOnLastWindowClosed(false);
@@ -67,7 +68,10 @@ int main(int argc, char** argv) {
     try {
         return run(app, std::get<app::CommandLine>(parsed).options);
     } catch (...) {
-        qtview::show_fatal_report(qtview::fatal_report(std::current_exception()));
-        return 3;
+        // A failure of start-up itself, before any event was dispatched: the
+        // report names this place.
+        const rt::FatalReport report = SCANFEE_FATAL_REPORT();
+        qtview::show_fatal_report(report);
+        return report.status;
     }
 }
