@@ -39,10 +39,7 @@ int run(QApplication& app, const StartOptions& options) {
     return app.exec();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    qtview::GuardedApplication app(argc, argv);
+int start(QApplication& app) {
     // Screens come and go under the model's control; only the end button
     // (or the summary screen's frame) ends the run.
     app.setQuitOnLastWindowClosed(false);
@@ -65,11 +62,18 @@ int main(int argc, char** argv) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&translator);
 
+    return run(app, std::get<app::CommandLine>(parsed).options);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qtview::GuardedApplication app(argc, argv);
     try {
-        return run(app, std::get<app::CommandLine>(parsed).options);
+        return start(app);
     } catch (...) {
-        // A failure of start-up itself, before any event was dispatched: the
-        // report names this place.
+        // A failure of start-up itself, before the event loop dispatched
+        // anything: the report names this place.
         const rt::FatalReport report = SCANFEE_FATAL_REPORT();
         qtview::show_fatal_report(report);
         return report.status;
