@@ -115,6 +115,20 @@ TEST(NumberConversions, AmountsAreStoredInSinglePrecisionWithinItsRange) {
     }
 }
 
+// Found by fuzz/number_text: fifteen digits of the largest double round up
+// past the double range, so its text reads back as infinity, and storing
+// that anywhere is error 6, never an infinite amount or count.
+TEST(NumberConversions, TheTextOfTheLargestDoubleReadsBackBeyondTheRange) {
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(str_expr(-largest), "-1.79769313486232D+308");
+    const double back = val(str_expr(-largest));
+    EXPECT_TRUE(std::isinf(back) && back < 0);
+    EXPECT_EQ(testing::fatal_number([&] { to_single(back); }), ERR_OVERFLOW);
+    EXPECT_EQ(testing::fatal_number([&] { to_int16(back); }), ERR_OVERFLOW);
+    // One digit less still reads back to a double of the same text.
+    EXPECT_EQ(str_expr(val(str_expr(1.7976931348623e308))), str_expr(1.7976931348623e308));
+}
+
 TEST(NumberConversions, IntegerDivisionAndWholePart) {
     EXPECT_EQ(idiv(451, 2), 225);
     EXPECT_EQ(idiv(450.5, 2), 225);  // 450.5 rounds to 451 first
