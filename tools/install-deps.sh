@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, running and testing scanfee
 # need, and any packages named as arguments, skipping those already there.
 set -euo pipefail
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libgtest-dev
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
           fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n xvfb xauth "$@")
 missing=()
 for p in "${packages[@]}"; do

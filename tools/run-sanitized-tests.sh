@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-deps.sh clang-14 libclang-rt-14-dev
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-  -DCMAKE_CXX_COMPILER=clang++-14 -DSCANFEE_SANITIZE=ON -DSCANFEE_WERROR=ON
+  -DCMAKE_CXX_COMPILER=clang++-14 -DSCANFEE_SANITIZE=ON -DSCANFEE_WERROR=ON \
+  -DSCANFEE_BUILD_BENCH=OFF
 cmake --build build-asan
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1

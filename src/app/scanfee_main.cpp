@@ -13,6 +13,9 @@
 #include "qt/guarded_application.h"
 #include "qt/qt_dialogs.h"
 #include "qt/screen_view.h"
+#include "qt/timing_probe.h"
+#include "screens/controls.h"
+#include "ui/user_actions.h"
 
 using namespace scanfee;
 
@@ -36,6 +39,9 @@ int run(QApplication& app, const StartOptions& options) {
     if (end_requested()) return 0;
     qtview::ScreenView view(screen_model());
     dialogs.set_owner_lookup([&view](const ui::Form* form) { return view.widget(*form); });
+    qtview::install_timing_probe(view.widget(*screens::scr().MAINFORM), [&view] {
+        view.dispatcher().act(*screens::scr().BUTTON1, ui::user_click);
+    });
     return app.exec();
 }
 

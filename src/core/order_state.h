@@ -136,6 +136,7 @@ struct OrderState {
     int16 ZERO_TOTAL_FLAG = 0;
     int16 COUPON_SEL = -1;
     int16 STATEMENT_SHOWN = 0;
+    int16 INVOICE_FLAG = 0;  // 1: the paper asked for is an invoice, 0: a receipt
 
     // The lines that column alignment works on.
     std::array<std::string, ALIGN_LINE_COUNT> ALIGN_LINES;

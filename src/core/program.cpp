@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "core/order_state.h"
+#include "files/title_import.h"
+#include "runtime/clock.h"
 #include "screens/controls.h"
 
 namespace scanfee {
@@ -19,10 +21,12 @@ void request_end() { the_end_request = true; }
 
 void reset_program() {
     reset_order();
+    files::reset_import();
     screens::scr() = screens::Controls{};
     the_model = std::make_unique<ui::ScreenModel>();
     the_events.clear();
     the_end_request = false;
+    rt::fix_today({});
 }
 
 }  // namespace scanfee

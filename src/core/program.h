@@ -17,7 +17,8 @@ bool end_requested();
 void request_end();
 
 // A fresh run: empty order, new screens (unbound), no handlers, no end
-// request. The dialog service is left as it is.
+// request, today's date from the clock again. The dialog service is left as
+// it is.
 void reset_program();
 
 }  // namespace scanfee

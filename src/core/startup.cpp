@@ -97,7 +97,9 @@ void start_up(const StartOptions& options) {
 
     s.EDITION = options.edition;
     scr().MAINFORM->set_text(main_caption(s.EDITION));
-    set_today(options.today.empty() ? rt::today_text() : options.today);
+    // Every reader of today's date, now and later in the run, sees the same day.
+    rt::fix_today(options.today);
+    set_today(rt::today_text());
     decide_special_period();
     set_initial_appno();
     set_fonts();

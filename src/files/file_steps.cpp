@@ -22,6 +22,15 @@ std::string failure_text(const char* what, const rt::FileError& error) {
            reason_of(error);
 }
 
+// Where a dialog opens: the remembered folder and the proposed name. A name
+// that stands for the folder itself ("/") adds no second slash to it.
+std::string default_path(const std::string& name) {
+    const std::string& folder = order().LASTDIR;
+    if (!folder.empty() && folder.back() == '/' && !name.empty() && name.front() == '/')
+        return folder + name.substr(1);
+    return folder + name;
+}
+
 }  // namespace
 
 std::string file_error_caption() { return "ファイルエラーメッセージ"_sj; }
@@ -59,7 +68,7 @@ bool choose_save_file(const ui::Form* owner, const std::string& title,
                       const std::string& extension) {
     OrderState& s = order();
     std::string chosen =
-        ui::save_dialog(owner, title, s.LASTDIR + rt::to_utf8(default_name), filter);
+        ui::save_dialog(owner, title, default_path(rt::to_utf8(default_name)), filter);
     if (chosen == ui::CANCEL_MARK) return false;
     rt::PathParts parts = rt::split_path(chosen);
     s.LASTDIR = parts.drive + parts.folder;
@@ -72,7 +81,7 @@ bool choose_open_file(const ui::Form* owner, const std::string& title,
                       const std::string& default_name, const std::string& filter) {
     OrderState& s = order();
     std::string chosen =
-        ui::open_dialog(owner, title, s.LASTDIR + rt::to_utf8(default_name), filter);
+        ui::open_dialog(owner, title, default_path(rt::to_utf8(default_name)), filter);
     if (chosen == ui::CANCEL_MARK) return false;
     s.FILENAME = chosen;
     rt::PathParts parts = rt::split_path(chosen);

@@ -22,7 +22,8 @@ bool choose_save_file(const ui::Form* owner, const std::string& title,
                       const std::string& default_name, const std::string& filter,
                       const std::string& extension);
 
-// The open step: the open dialog proposing LASTDIR + `default_name`.
+// The open step: the open dialog proposing LASTDIR + `default_name` ("/"
+// for the folder itself: the root folder while none is remembered).
 // Cancelled: false. Otherwise FILENAME = the chosen path and LASTDIR its
 // folder.
 bool choose_open_file(const ui::Form* owner, const std::string& title,

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "runtime/file_error.h"
+#include "ui/events.h"
 
 namespace scanfee::files {
 
@@ -26,5 +27,6 @@ bool RFILE_SUB();
 // The save and open buttons of the summary screen.
 void BUTTON3_ON();
 void BUTTON4_ON();
+void register_order_file(ui::EventTable& events);
 
 }  // namespace scanfee::files

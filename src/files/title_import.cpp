@@ -1,11 +1,236 @@
 #include "files/title_import.h"
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "core/order_state.h"
+#include "core/startup.h"
+#include "files/file_steps.h"
+#include "files/import_split.h"
+#include "files/text_utils.h"
+#include "files/utf8_detect.h"
+#include "runtime/sjis.h"
+#include "runtime/text_file.h"
+#include "screens/controls.h"
+#include "screens/title_limit.h"
+#include "screens/title_list.h"
+
 namespace scanfee::files {
+namespace {
 
-// The import itself comes with the import screen; until then its steps have
-// no working data to act on.
-void run_import_step(rt::int16) {}
+using namespace rt::literals;
 
-void LIST_RESET() {}
+// What an import works on from reading the file until the next import.
+struct ImportTables {
+    int free_slots = 0;                         // R: room in the category at step 1
+    std::vector<std::vector<std::string>> fields;  // fields[i][f] of lines 0..N; absent: empty
+    std::vector<bool> offered;                  // per field 0..F: still in LIST2
+    std::vector<int> parts;                     // fields making up the title, at most 2
+    std::vector<int> source_rows;               // the field shown in each row of LIST2
+
+    int field_count() const { return static_cast<int>(offered.size()); }
+    const std::string& field(size_t line, int f) const {
+        static const std::string empty;
+        const std::vector<std::string>& row = fields[line];
+        return size_t(f) < row.size() ? row[size_t(f)] : empty;
+    }
+};
+
+ImportTables& tables() {
+    static ImportTables the_tables;
+    return the_tables;
+}
+
+constexpr size_t MAX_PARTS = 2;
+
+// The file's lines: line 0 and then, while the category has room, the lines
+// after it. Reaching the room is told before the end of the file is looked
+// at, so a file of exactly room + 1 lines gets the notice too.
+rt::Result<std::vector<std::string>> read_lines(rt::TextFileReader& reader, int room,
+                                                int16 category) {
+    std::vector<std::string> lines;
+    for (;;) {
+        rt::Result<std::string> line = reader.read_line();
+        if (!line) return line.error();
+        lines.push_back(std::move(line).value());
+        if (static_cast<int>(lines.size()) - 1 >= room) {
+            screens::show_title_limit_message(category);
+            break;
+        }
+        if (reader.at_end()) break;
+    }
+    return lines;
+}
+
+// Back to the title list after a file that gave nothing to import; the
+// lists of the import screen are emptied by the main loop's refill.
+void leave_import_screen() {
+    tables() = ImportTables{};
+    screens::scr().FORM2->show();
+    screens::scr().FORM4->hide();
+}
+
+// Step 1.
+void read_import_file() {
+    OrderState& s = order();
+    screens::Controls& c = screens::scr();
+    const int16 category = s.CATEGORY;
+    ImportTables& t = tables();
+    t = ImportTables{};
+    t.free_slots = s.TITLE_LIMIT(category) - s.TITLECOUNT(category);
+    c.CHECK5->set_checked(1);
+
+    rt::Result<std::string> bytes = rt::read_file_bytes(s.FILENAME);
+    if (!bytes) {
+        leave_import_screen();
+        return report_read_failure(c.FORM2, bytes.error());
+    }
+    rt::TextFileReader reader(import_text(std::move(bytes).value()), s.FILENAME);
+    if (reader.at_end()) {
+        leave_import_screen();
+        return report_bad_content(c.FORM2, s.FILENAME, "データが１行もありません。"_sj);
+    }
+    rt::Result<std::vector<std::string>> lines = read_lines(reader, t.free_slots, category);
+    if (!lines) {
+        leave_import_screen();
+        return report_read_failure(c.FORM2, lines.error());
+    }
+
+    const std::vector<std::string>& text = lines.value();
+    t.fields.resize(text.size());
+    // The header offers one field more than it has separating commas: a
+    // leading comma opens an empty first field, and a comma inside quotes
+    // separates nothing.
+    const int last_field = INDATA(text[0], 0, t.fields[0]);
+    t.fields[0].resize(size_t(last_field) + 1);
+    // A line with more fields than the header has no place for the extra ones.
+    for (size_t i = 1; i < text.size(); ++i)
+        INDATA(text[i], static_cast<int>(i), t.fields[i], size_t(last_field) + 1);
+    t.offered.assign(size_t(last_field) + 1, true);
+}
+
+// Step 2 ("→"): the selected source fields, top to bottom, become the next
+// parts of the title while there is room for all of them.
+void add_parts() {
+    screens::Controls& c = screens::scr();
+    ImportTables& t = tables();
+    if (c.LIST3->item_count() >= int(MAX_PARTS)) return;
+    if (c.LIST2->item_count() == 0) return;
+    if (c.LIST2->selected_count() > int(MAX_PARTS) - c.LIST3->item_count()) return;
+    for (int row = 0; row < c.LIST2->item_count() && row < int(t.source_rows.size()); ++row) {
+        if (!c.LIST2->is_item_selected(row)) continue;
+        const int f = t.source_rows[size_t(row)];
+        t.offered[size_t(f)] = false;
+        t.parts.push_back(f);
+    }
+}
+
+// Step 3 ("←"): the selected part goes back to the source list; the others
+// keep their order.
+void remove_parts() {
+    screens::Controls& c = screens::scr();
+    ImportTables& t = tables();
+    if (c.LIST3->item_count() == 0) return;
+    std::vector<int> kept;
+    for (size_t row = 0; row < t.parts.size(); ++row) {
+        if (c.LIST3->selected() == int(row)) t.offered[size_t(t.parts[row])] = true;
+        else kept.push_back(t.parts[row]);
+    }
+    t.parts = std::move(kept);
+}
+
+// The title of one line: the first part ("?" when it is empty there), then
+// "[" + part + "]" for every further part the line has, all in full width.
+std::string title_of_line(const ImportTables& t, size_t line) {
+    if (t.parts.empty()) return {};
+    std::string title = t.field(line, t.parts[0]);
+    if (title.empty()) title = "?";
+    for (size_t p = 1; p < t.parts.size(); ++p) {
+        const std::string& part = t.field(line, t.parts[p]);
+        if (!part.empty()) title += "[" + part + "]";
+    }
+    std::string wide = full_width(title);
+    // The full-width form holds only two-byte characters, so an even cut
+    // never splits one.
+    if (wide.size() > IMPORT_TITLE_MAX_BYTES) wide.resize(IMPORT_TITLE_MAX_BYTES);
+    return wide;
+}
+
+// Step 4 ("データ転送　実行"): one title per line after the slots in use.
+void transfer_titles() {
+    OrderState& s = order();
+    screens::Controls& c = screens::scr();
+    const ImportTables& t = tables();
+    const int16 category = s.CATEGORY;
+    const size_t first = c.CHECK5->checked() == 1 ? 1 : 0;
+    size_t count = t.fields.size() > first ? t.fields.size() - first : 0;
+    if (first == 0) count = std::min(count, size_t(std::max(t.free_slots, 0)));
+    // The slots taken meanwhile and the slots that exist bound it as well.
+    const int start = s.TITLECOUNT(category);
+    const int room = std::min<int>(s.TITLE_LIMIT(category), SLOT_COUNT) - start;
+    count = std::min(count, size_t(std::max(room, 0)));
+
+    for (size_t m = 0; m < count; ++m) {
+        s.CURTITLE = static_cast<int16>(start + int(m));
+        s.TITLE(s.CURTITLE, category) = title_of_line(t, first + m);
+        SETDPI_SUB();
+    }
+    screens::LIST1_ADD();
+    c.FORM2->show();
+    c.FORM4->hide();
+    c.LIST2->clear_items();
+    c.LIST3->clear_items();
+}
+
+std::string import_caption(int16 category) {
+    static const char* const names[CATEGORY_COUNT] = {
+        "コミック", "同人誌", "中綴じ雑誌", "無線綴じ雑誌", "写真集・資料集等",
+    };
+    return "ユーザーデータの読み込み（"_sj + rt::to_sjis(names[category]) + "のタイトル作成）"_sj;
+}
+
+}  // namespace
+
+void BUTTON10_ON() {
+    OrderState& s = order();
+    screens::Controls& c = screens::scr();
+    if (s.TITLECOUNT(s.CATEGORY) >= s.TITLE_LIMIT(s.CATEGORY)) return;
+    if (!choose_open_file(c.FORM2, "データファイルの読み込み"_sj, "/", "ﾃｷｽﾄ形式(*.TXT,*.CSV)"_sj))
+        return;
+    c.MAINFORM->hide();
+    c.FORM2->hide();
+    c.FORM4->show();
+    s.PENDING_ACTION = 1;
+    c.FORM4->set_text(import_caption(s.CATEGORY));
+}
+
+void run_import_step(rt::int16 code) {
+    switch (code) {
+        case 1: return read_import_file();
+        case 2: return add_parts();
+        case 3: return remove_parts();
+        case 4: return transfer_titles();
+        default: return;
+    }
+}
+
+void LIST_RESET() {
+    screens::Controls& c = screens::scr();
+    ImportTables& t = tables();
+    c.LIST2->clear_items();
+    c.LIST3->clear_items();
+    t.source_rows.clear();
+    for (int f = 0; f < t.field_count(); ++f) {
+        if (!t.offered[size_t(f)]) continue;
+        c.LIST2->add_item(t.field(0, f));
+        t.source_rows.push_back(f);
+    }
+    for (int f : t.parts) c.LIST3->add_item(t.field(0, f));
+}
+
+void reset_import() { tables() = ImportTables{}; }
+
+void register_import(ui::EventTable& events) { events.on("BUTTON10_ON", BUTTON10_ON); }
 
 }  // namespace scanfee::files

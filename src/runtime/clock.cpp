@@ -2,10 +2,17 @@
 
 #include <cstdio>
 #include <ctime>
+#include <utility>
 
 namespace scanfee::rt {
+namespace {
+std::string fixed_today;
+}  // namespace
+
+void fix_today(std::string date) { fixed_today = std::move(date); }
 
 std::string today_text() {
+    if (!fixed_today.empty()) return fixed_today;
     std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);

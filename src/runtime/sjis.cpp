@@ -69,9 +69,11 @@ size_t sjis_sequence_length(std::string_view s) {
 
 }  // namespace
 
-std::string to_sjis(std::string_view utf8) {
+std::string to_sjis(std::string_view utf8) { return to_sjis(utf8, "?"); }
+
+std::string to_sjis(std::string_view utf8, std::string_view replacement) {
     static Converter converter("CP932", "UTF-8");
-    return converter.convert(utf8, "?", utf8_sequence_length);
+    return converter.convert(utf8, replacement, utf8_sequence_length);
 }
 
 std::string to_utf8(std::string_view sjis) {

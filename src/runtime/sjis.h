@@ -9,6 +9,9 @@ namespace scanfee::rt {
 // UTF-8 to CP932. A character that CP932 cannot hold becomes "?"; malformed
 // UTF-8 bytes become "?" as well.
 std::string to_sjis(std::string_view utf8);
+// The same with `replacement` (CP932 bytes) in place of each character that
+// CP932 cannot hold and of each malformed UTF-8 sequence.
+std::string to_sjis(std::string_view utf8, std::string_view replacement);
 
 // CP932 to UTF-8. Bytes that are not CP932 (0x80, 0xA0, 0xFD-0xFF, a lead
 // byte without its trail byte) become U+FFFD so that they show, never crash.

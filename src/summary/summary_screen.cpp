@@ -15,7 +15,8 @@ using namespace rt::literals;
 using screens::full_width_yen;
 using screens::scr;
 
-// Why a return shipping of 0 costs nothing.
+}  // namespace
+
 std::string shipping_text() {
     const OrderState& s = order();
     if (s.SHIPPING > 0) return full_width_yen(s.SHIPPING);
@@ -23,8 +24,6 @@ std::string shipping_text() {
     if (s.GIFT_TOTAL >= s.GIFT_THRESHOLD) return "当店負担、０円"_sj;
     return "着払の為、０円"_sj;
 }
-
-}  // namespace
 
 void 総合画面_SETSUB() {
     OrderState& s = order();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "runtime/clock.h"
 #include "runtime/gcc12_false_positives.h"
 #include "support/program_fixture.h"
 
@@ -59,6 +60,20 @@ TEST(StartUp, TodayIsCutIntoItsPartsAndFormsTheApplicationNumber) {
     EXPECT_EQ(order().DAY, "29");
     EXPECT_EQ(order().MMDD, 429);
     EXPECT_EQ(order().APPNO, "16042901");
+}
+
+class StartDate : public ProgramTest {};
+
+TEST_F(StartDate, AGivenDateIsTodayForTheWholeRunAndAFreshRunReadsTheClock) {
+    start(EDITION_SHOP, "2016/05/01");
+    EXPECT_EQ(s().TODAY, "2016/05/01");
+    EXPECT_EQ(rt::today_text(), "2016/05/01");
+    reset_program();
+    EXPECT_EQ(rt::today_text().size(), 10u);
+    EXPECT_NE(rt::today_text(), "2016/05/01");
+    ui::set_dialog_service(&dialogs);
+    start_up({EDITION_CUSTOMER, ""});
+    EXPECT_EQ(s().TODAY, rt::today_text());
 }
 
 class SlotReset : public ProgramTest {};

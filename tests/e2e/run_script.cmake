@@ -15,6 +15,12 @@ foreach(line ${header_lines})
 endforeach()
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
+# Sample files the scripts open stand in data/ beside them and are copied
+# into the working folder, so a script names them as data/<file>.
+get_filename_component(script_dir ${SCRIPT} DIRECTORY)
+if(IS_DIRECTORY ${script_dir}/data)
+  file(COPY ${script_dir}/data DESTINATION ${WORKDIR})
+endif()
 execute_process(COMMAND ${DRIVER} ${args} ${SCRIPT}
   WORKING_DIRECTORY ${WORKDIR}
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)

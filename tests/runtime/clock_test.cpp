@@ -11,6 +11,14 @@ TEST(Clock, TodayIsTenBytesWithLeadingZeros) {
     EXPECT_TRUE(is_date_text(today));
 }
 
+TEST(Clock, AFixedDateStandsForTheClockUntilItIsCleared) {
+    fix_today("2016/05/01");
+    EXPECT_EQ(today_text(), "2016/05/01");
+    fix_today({});
+    EXPECT_TRUE(is_date_text(today_text()));
+    EXPECT_NE(today_text(), "2016/05/01");
+}
+
 TEST(Clock, DateTextNeedsDigitsInEveryPlaceAndARealDay) {
     const struct {
         const char* text;

@@ -28,6 +28,8 @@ TEST(Sjis, WhatCannotBeConvertedIsMarkedNeverDropped) {
     EXPECT_EQ(to_utf8("\x82\r\n"), bad + "\r\n");
     EXPECT_EQ(to_sjis("a\xF0\x9F\x98\x80" "b"), "a?b");  // an emoji
     EXPECT_EQ(to_sjis("a\xE3\x81"), "a?");
+    // The caller may choose the mark; one mark per character or sequence.
+    EXPECT_EQ(to_sjis("a\xF0\x9F\x98\x80\xE3\x81", "\x81\x48"), "a\x81\x48\x81\x48");
 }
 
 }  // namespace

@@ -15,6 +15,7 @@ struct SeenDialog {
     std::string text;
     ui::Buttons buttons = ui::Buttons::Ok;
     ui::Icon icon = ui::Icon::None;
+    std::string filter;  // file dialogs
 };
 
 class FakeDialogs : public ui::DialogService {
@@ -25,25 +26,25 @@ public:
 
     int message_box(const ui::Form*, const std::string& caption, const std::string& text,
                     ui::Buttons buttons, ui::Icon icon) override {
-        seen.push_back({"msgbox", caption, text, buttons, icon});
+        seen.push_back({"msgbox", caption, text, buttons, icon, {}});
         if (answers.empty()) return ui::ANSWER_OK;
         int answer = answers.front();
         answers.pop_front();
         return answer;
     }
     std::string save_dialog(const ui::Form*, const std::string& title, const std::string& path,
-                            const std::string&) override {
-        seen.push_back({"save", title, path});
+                            const std::string& filter) override {
+        seen.push_back({"save", title, path, ui::Buttons::Ok, ui::Icon::None, filter});
         return reply();
     }
     std::string open_dialog(const ui::Form*, const std::string& title, const std::string& path,
-                            const std::string&) override {
-        seen.push_back({"open", title, path});
+                            const std::string& filter) override {
+        seen.push_back({"open", title, path, ui::Buttons::Ok, ui::Icon::None, filter});
         return reply();
     }
     std::string input_box(const ui::Form*, const std::string& caption, const std::string& prompt,
                           const std::string&) override {
-        seen.push_back({"input", caption, prompt});
+        seen.push_back({"input", caption, prompt, ui::Buttons::Ok, ui::Icon::None, {}});
         return reply();
     }
 

@@ -54,6 +54,7 @@ const std::map<std::string, Var>& variables() {
         SCALAR(SPECIAL_PERIOD), SCALAR(DPI_DEFAULT), SCALAR(DPI_DEFAULT_SADDLE),
         SCALAR(PENDING_ACTION), SCALAR(FILENAME), SCALAR(LASTDIR), SCALAR(ADD_ROW),
         SCALAR(ZERO_TOTAL_FLAG), SCALAR(COUPON_SEL), SCALAR(STATEMENT_SHOWN),
+        SCALAR(INVOICE_FLAG),
         {"COUPON", {1, [](OrderState& s, const std::vector<int>& i) {
              return shown(s.COUPON.at(size_t(i[0])));
          }}},
