@@ -93,7 +93,10 @@ struct Xvfb {
             std::string socket = "/tmp/.X11-unix/X" + std::to_string(n);
             struct stat info {};
             if (::stat(socket.c_str(), &info) == 0) continue;
-            display = ":" + std::to_string(n);
+            // Built by filling and appending: GCC 12 at -O3 gives a false
+            // -Wrestrict on ":" + text and on assigning ":".
+            display.assign(1, ':');
+            display += std::to_string(n);
             std::string arg_display = display;
             char prog[] = "Xvfb";
             char screen[] = "-screen";

@@ -11,6 +11,7 @@
 #include "qt/event_dispatch.h"
 #include "qt/font_map.h"
 #include "qt/font_warmup.h"
+#include "qt/guarded_application.h"
 #include "qt/program_icon.h"
 #include "qt/qt_dialogs.h"
 #include "qt/screen_view.h"
@@ -47,11 +48,7 @@ int run(QApplication& app, const StartOptions& options, qtview::FontWarmup& font
     return app.exec();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-    qtview::FontWarmup fonts;
-    QApplication app(argc, argv);
+int start(QApplication& app, qtview::FontWarmup& fonts) {
     // Settings (the summary window's place) in ~/.config/scanfee/scanfee.conf.
     QCoreApplication::setOrganizationName(QStringLiteral("scanfee"));
     QCoreApplication::setApplicationName(QStringLiteral("scanfee"));
@@ -84,10 +81,21 @@ int main(int argc, char** argv) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&translator);
 
+    return run(app, options, fonts);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qtview::FontWarmup fonts;
+    qtview::GuardedApplication app(argc, argv);
     try {
-        return run(app, options, fonts);
+        return start(app, fonts);
     } catch (...) {
-        qtview::show_fatal_report(qtview::fatal_report(std::current_exception()));
-        return 3;
+        // A failure of start-up itself, before the event loop dispatched
+        // anything: the report names this place.
+        const rt::FatalReport report = SCANFEE_FATAL_REPORT();
+        qtview::show_fatal_report(report);
+        return report.status;
     }
 }

@@ -6,27 +6,17 @@
 #include <sstream>
 
 #include "app/driver/driver_error.h"
+#include "app/driver/fatal_output.h"
 #include "app/driver/script_runner.h"
 #include "app/start_options.h"
 #include "core/startup.h"
 #include "runtime/fatal.h"
-#include "runtime/sjis.h"
 
 using namespace scanfee;
 
 namespace {
 
-int fatal_report(const rt::FatalError& e) {
-    std::string text;
-    for (char c : rt::to_utf8(e.report_text()))
-        if (c != '\r') text += c;
-    std::cout << rt::FatalError::caption() << text << std::endl;
-    return 3;
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     const auto parsed = app::parse_command_line({argv + 1, argv + argc}, true);
     if (const auto* bad = std::get_if<app::CommandLineError>(&parsed)) {
         std::cerr << "scanfee-run: " << bad->message << "\n"
@@ -54,6 +44,9 @@ int main(int argc, char** argv) {
 
     driver::ScriptDialogs dialogs(std::cout);
     ui::set_dialog_service(&dialogs);
+    struct Unset {
+        ~Unset() { ui::set_dialog_service(nullptr); }
+    } unset;
     auto lines = driver::parse_script(content);
     size_t first = 0;
     try {
@@ -66,8 +59,19 @@ int main(int argc, char** argv) {
         std::cout.flush();
         std::cerr << "scanfee-run: " << e.what() << "\n";
         return 2;
-    } catch (const rt::FatalError& e) {
-        return fatal_report(e);
     }
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Every exception that reaches the top ends the run through the fatal
+    // error report: the program's own fatal errors with their place, any
+    // other with this place, where the driver ran the failing script.
+    try {
+        return run(argc, argv);
+    } catch (...) {
+        return driver::print_fatal_report(SCANFEE_FATAL_REPORT(), std::cout);
+    }
 }

@@ -49,7 +49,7 @@ void 基準価格_SUB() {
     case CAT_COMICS:
         s.BASE_PRICE = s.EDTYPE(slot, cat) == 2
                            ? s.PRICE(slot, cat)
-                           : static_cast<single>(rt::idiv(s.PRICE(slot, cat), 2));
+                           : rt::to_single(rt::idiv(s.PRICE(slot, cat), 2));
         break;
     case CAT_DOUJIN:
         s.BASE_PRICE = s.EDTYPE(slot, cat) == 2 ? 10 : 50;
@@ -59,7 +59,7 @@ void 基準価格_SUB() {
         s.BASE_PRICE = s.PRICE(slot, cat);
         break;
     case CAT_PERFECT_MAGAZINE:
-        s.BASE_PRICE = static_cast<single>((rt::idiv(s.PAGES(slot, cat), 200) + 1) *
+        s.BASE_PRICE = rt::to_single((rt::idiv(s.PAGES(slot, cat), 200) + 1) *
                                            double(s.PRICE(slot, cat)));
         break;
     default:
@@ -99,13 +99,13 @@ void コース料_SUB() {
     const double dismantle = s.FEE_DISMANTLE, capture = s.FEE_CAPTURE, rebind = s.FEE_REBIND;
     switch (s.WORK(slot, cat)) {
     case 1:
-        s.COURSE_FEE = static_cast<single>(dismantle);
+        s.COURSE_FEE = rt::to_single(dismantle);
         break;
     case 2:
-        s.COURSE_FEE = static_cast<single>(dismantle + capture);
+        s.COURSE_FEE = rt::to_single(dismantle + capture);
         break;
     case 3:
-        s.COURSE_FEE = static_cast<single>(dismantle + capture + rebind);
+        s.COURSE_FEE = rt::to_single(dismantle + capture + rebind);
         break;
     default:
         break;

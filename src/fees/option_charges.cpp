@@ -10,10 +10,10 @@ bool moire_removal_waived() {
     return s.OPT_NOMOIRE(s.CURTITLE, s.CATEGORY) == 1;
 }
 
-single half_capture() { return static_cast<single>(rt::idiv(order().FEE_CAPTURE, 2)); }
+single half_capture() { return rt::to_single(rt::idiv(order().FEE_CAPTURE, 2)); }
 
 single capture_times(int factor) {
-    return static_cast<single>(double(order().FEE_CAPTURE) * factor);
+    return rt::to_single(double(order().FEE_CAPTURE) * factor);
 }
 
 }  // namespace
@@ -27,7 +27,7 @@ void オプション金額_SUB1() {
     // and INT still lands on 80.
     s.FEE_OPT_SINGLE =
         s.OPT_SINGLE(slot, cat) == 1
-            ? static_cast<single>(-rt::int_part(double(s.FEE_CAPTURE) * double(rt::ONE_TENTH)))
+            ? rt::to_single(-rt::int_part(double(s.FEE_CAPTURE) * double(rt::ONE_TENTH)))
             : 0;
     s.FEE_OPT_TRIM = s.OPT_TRIM(slot, cat) == 1 ? s.FEE_CAPTURE : 0;
     s.CUR_DPI = s.DPI(slot, cat);
@@ -90,7 +90,7 @@ void オプション7_SUB2() {
 
 void オプション金額_SUB() {
     OrderState& s = order();
-    s.OPTION_AMOUNT = static_cast<single>(double(s.FEE_OPT_EDIT) + s.FEE_OPT_SINGLE +
+    s.OPTION_AMOUNT = rt::to_single(double(s.FEE_OPT_EDIT) + s.FEE_OPT_SINGLE +
                                           s.FEE_OPT_TRIM + s.FEE_OPT_DPI);
 }
 

@@ -36,7 +36,7 @@ bool only_category(int category, int low, int high) {
 void タイトル別合計_SUB() {
     OrderState& s = order();
     s.TITLE_TOTAL(s.CURTITLE, s.CATEGORY) =
-        static_cast<single>(double(s.BASIC_AMOUNT) + s.OPTION_AMOUNT);
+        rt::to_single(double(s.BASIC_AMOUNT) + s.OPTION_AMOUNT);
 }
 
 void 小合計_SUB() {
@@ -45,14 +45,14 @@ void 小合計_SUB() {
     s.CAT_SUBTOTAL(cat) = 0;
     for (int slot = 0; slot < s.TITLECOUNT(cat); ++slot)
         s.CAT_SUBTOTAL(cat) =
-            static_cast<single>(double(s.CAT_SUBTOTAL(cat)) + s.TITLE_TOTAL(slot, cat));
+            rt::to_single(double(s.CAT_SUBTOTAL(cat)) + s.TITLE_TOTAL(slot, cat));
 }
 
 void 作業代_SUB() {
     OrderState& s = order();
     double sum = 0;
     for (int c = 0; c < CATEGORY_COUNT; ++c) sum += s.CAT_SUBTOTAL(c);
-    s.WORK_FEE_TOTAL = static_cast<single>(sum);
+    s.WORK_FEE_TOTAL = rt::to_single(sum);
 }
 
 void メディア代_SUB() {
@@ -64,7 +64,7 @@ void メディア代_SUB() {
         for (s.CURTITLE = 0; s.CURTITLE < s.TITLECOUNT(c); ++s.CURTITLE)
             if (s.WORK(s.CURTITLE, c) > 1) ++scanned;
         if (scanned > 0)
-            s.MEDIA_FEE = static_cast<single>(s.MEDIA_FEE + media_charge(c, scanned));
+            s.MEDIA_FEE = rt::to_single(s.MEDIA_FEE + media_charge(c, scanned));
     }
 }
 
@@ -80,7 +80,7 @@ void 送料_SUB() {
 
 void 小計_SUB() {
     OrderState& s = order();
-    s.SUBTOTAL = static_cast<single>(double(s.WORK_FEE_TOTAL) + s.MEDIA_FEE + s.SHIPPING);
+    s.SUBTOTAL = rt::to_single(double(s.WORK_FEE_TOTAL) + s.MEDIA_FEE + s.SHIPPING);
 }
 
 }  // namespace scanfee::fees

@@ -24,6 +24,21 @@ std::string title_line(int slot, int category) {
            digit(s.GIFT(slot, category)) + "," + s.TITLE(slot, category);
 }
 
+// A coupon line is read back as one field of the field reader, which ends a
+// field at "," or ":" and skips leading blanks. A coupon that a file brought
+// in quotes is written in quotes again, so that it loads as it was; every
+// other coupon is written as it is. (A coupon from the field reader never
+// holds a double quote together with a separator.)
+std::string coupon_line(const std::string& coupon) {
+    const bool cut = coupon.find_first_of(",:") != std::string::npos ||
+                     (!coupon.empty() && (coupon.front() == ' ' || coupon.front() == '"'));
+    if (!cut || coupon.find('"') != std::string::npos) return coupon;
+    std::string quoted = "\"";
+    quoted += coupon;
+    quoted += '"';
+    return quoted;
+}
+
 void write_lines(rt::TextFileWriter& file) {
     OrderState& s = order();
     if (s.EDITION == EDITION_SHOP) {
@@ -34,7 +49,8 @@ void write_lines(rt::TextFileWriter& file) {
     }
     file.write("割引券:"_sj, rt::digits_int(s.COUPONCOUNT));
     // The count never exceeds the slots that exist, whatever it says.
-    for (int i = 0; i < s.COUPONCOUNT && i < COUPON_SLOTS; ++i) file.write(s.COUPON[size_t(i)]);
+    for (int i = 0; i < s.COUPONCOUNT && i < COUPON_SLOTS; ++i)
+        file.write(coupon_line(s.COUPON[size_t(i)]));
     for (int category = 0; category < CATEGORY_COUNT; ++category) {
         if (s.TITLECOUNT(category) <= 0) continue;
         for (s.CURTITLE = 0; s.CURTITLE < s.TITLECOUNT(category) && s.CURTITLE < SLOT_COUNT;

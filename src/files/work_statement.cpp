@@ -11,6 +11,7 @@
 #include "files/application_papers.h"
 #include "files/paper_parts.h"
 #include "runtime/sjis.h"
+#include "runtime/gcc12_false_positives.h"
 
 namespace scanfee::files {
 namespace {
@@ -79,8 +80,11 @@ std::string category_statement(int category) {
         col[EDIT].cells.push_back(yen(s.FEE_OPT_EDIT));
         col[MOIRE].cells.push_back(s.OPT_NOMOIRE(t, category) == 1 ? "モアレ除去無し"_sj
                                                                     : "モアレ除去有り"_sj);
+        // "-" + text: GCC 12's false -Wrestrict (runtime/gcc12_false_positives.h).
+        SCANFEE_GCC12_FALSE_POSITIVE_BEGIN("-Wrestrict")
         col[SINGLE].cells.push_back(s.FEE_OPT_SINGLE < 0 ? "-" + yen(-s.FEE_OPT_SINGLE)
                                                           : YEN + "0");
+        SCANFEE_GCC12_FALSE_POSITIVE_END
         col[TRIM].cells.push_back(yen(s.FEE_OPT_TRIM));
         col[DPI].cells.push_back(yen(s.FEE_OPT_DPI) + "(" + rt::digits_int(s.DPI(t, category)) +
                                  "dpi)");

@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <exception>
-#include <new>
 #include <optional>
 
 #include "core/main_loop.h"
@@ -11,7 +9,6 @@
 #include "qt/dialog_look.h"
 #include "qt/qt_text.h"
 #include "runtime/fatal.h"
-#include "runtime/sjis.h"
 #include "screens/handlers.h"
 #include "ui/user_actions.h"
 
@@ -35,27 +32,6 @@ RunEndings application_endings() {
     return endings;
 }
 
-FatalReport fatal_report(std::exception_ptr error) {
-    FatalReport report;
-    report.caption = rt::FatalError::caption();
-    try {
-        std::rethrow_exception(error);
-    } catch (const rt::FatalError& e) {
-        report.text = e.report_text();
-    } catch (const std::bad_alloc&) {
-        report.text = rt::FatalError(rt::ERR_OUT_OF_MEMORY, __FILE_NAME__, __LINE__).report_text();
-    } catch (const std::exception& e) {
-        // No exception may cross Qt's event loop; a fault the program did not
-        // foresee still ends the run with a report rather than an abort.
-        report.last_resort = true;
-        report.text = rt::to_sjis("続行不可能なエラーが発生しました ") + e.what() + "\r\n";
-    } catch (...) {
-        report.last_resort = true;
-        report.text = rt::to_sjis("続行不可能なエラーが発生しました\r\n");
-    }
-    return report;
-}
-
 bool EventDispatcher::act(ui::Control& control, const Action& action) {
     if (busy_ || ended_ || !ui::user_can_reach(control)) return false;
     return run([&] { handle_event(action(control)); });
@@ -70,10 +46,13 @@ bool EventDispatcher::frame_closed(ui::Form& form) {
 bool EventDispatcher::run(const std::function<void()>& body) {
     busy_ = true;
     std::optional<FatalReport> report;
+    // No exception may cross Qt's event loop. One that is not the program's
+    // own fatal error is reported at this place: the dispatch of the event
+    // that failed.
     try {
         body();
     } catch (...) {
-        report = fatal_report(std::current_exception());
+        report = SCANFEE_FATAL_REPORT();
     }
     busy_ = false;
     if (report) {

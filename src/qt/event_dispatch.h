@@ -6,17 +6,13 @@
 #include <functional>
 #include <string>
 
+#include "runtime/fatal.h"
 #include "ui/model.h"
 
 namespace scanfee::qtview {
 
 // The report of a failure that ends the run (texts in CP932).
-struct FatalReport {
-    std::string caption;
-    std::string text;
-    bool last_resort = false;  // a fault outside the program's own checks
-    int status = 3;
-};
+using FatalReport = rt::FatalReport;
 
 struct RunEndings {
     // The end button (or the summary screen's frame) asked to end the run.
@@ -31,9 +27,6 @@ void show_fatal_report(const FatalReport& report);
 // The endings of the window program: quit the event loop with status 0, or
 // show the report first and quit with its status.
 RunEndings application_endings();
-
-// The report for an exception that escaped the program's code.
-FatalReport fatal_report(std::exception_ptr error);
 
 class EventDispatcher {
 public:

@@ -1,5 +1,7 @@
 #include "runtime/fatal.h"
 
+#include <new>
+
 #include "runtime/sjis.h"
 
 namespace scanfee::rt {
@@ -49,6 +51,28 @@ std::string FatalError::report_text() const {
 
 void fatal(int number, const char* module, unsigned line) {
     throw FatalError(number, module ? module : "?", line);
+}
+
+std::string last_resort_text(const std::string& module, unsigned line) {
+    return to_sjis("続行不可能なエラーが発生しました ") + module + " [" + std::to_string(line) +
+           to_sjis("行]") + "\r\n";
+}
+
+FatalReport fatal_report(std::exception_ptr error, const char* module, unsigned line) {
+    FatalReport report;
+    report.caption = FatalError::caption();
+    const std::string place = module ? module : "?";
+    try {
+        std::rethrow_exception(error);
+    } catch (const FatalError& e) {
+        report.text = e.report_text();
+    } catch (const std::bad_alloc&) {
+        report.text = FatalError(ERR_OUT_OF_MEMORY, place, line).report_text();
+    } catch (...) {
+        report.last_resort = true;
+        report.text = last_resort_text(place, line);
+    }
+    return report;
 }
 
 }  // namespace scanfee::rt

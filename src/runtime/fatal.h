@@ -4,6 +4,7 @@
 // for the reader) end the run. They travel as an exception so that the window
 // program and the driver can show the report and end in their own way, and so
 // that tests can observe them.
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -53,6 +54,29 @@ private:
 
 [[noreturn]] void fatal(int number, const char* module, unsigned line);
 
+// The last-resort text for a fault outside the program's own checks (CP932):
+// "続行不可能なエラーが発生しました module [line行]" and CR LF.
+std::string last_resort_text(const std::string& module, unsigned line);
+
+// The report with which a program ends when an exception reaches its top.
+struct FatalReport {
+    std::string caption;
+    std::string text;          // CP932
+    bool last_resort = false;  // a fault outside the program's own checks
+    int status = 3;            // the exit status of the run
+};
+
+// The report for any exception. A FatalError carries its own place. Any
+// other exception comes from a place the program does not know (the standard
+// library, a broken invariant), so the report names the place that caught
+// it: `module` and `line` of the program's last resort that dispatched the
+// failing event or start-up (see SCANFEE_FATAL_REPORT). Exhausted memory is
+// error 7 at that place; everything else is the last-resort text.
+FatalReport fatal_report(std::exception_ptr error, const char* module, unsigned line);
+
 }  // namespace scanfee::rt
 
 #define SCANFEE_FATAL(number) ::scanfee::rt::fatal((number), __FILE_NAME__, __LINE__)
+// The report for the exception being handled, placed where this stands.
+#define SCANFEE_FATAL_REPORT() \
+    ::scanfee::rt::fatal_report(std::current_exception(), __FILE_NAME__, __LINE__)

@@ -379,7 +379,7 @@ void CHECK3_SUB() {
     OrderState& s = order();
     bool on = scr().CHECK3->checked() == 1;
     s.FEE_OPT_SINGLE =
-        on ? static_cast<single>(-rt::int_part(double(s.FEE_CAPTURE) * double(rt::ONE_TENTH))) : 0;
+        on ? rt::to_single(-rt::int_part(double(s.FEE_CAPTURE) * double(rt::ONE_TENTH))) : 0;
     s.OPT_SINGLE(slot(), cat()) = on ? 1 : 0;
     scr().TEXT33->set_text(signed_option_text(s.FEE_OPT_SINGLE));
 }

@@ -6,6 +6,7 @@
 #include "core/startup.h"
 #include "fees/order_totals.h"
 #include "files/text_utils.h"
+#include "runtime/gcc12_false_positives.h"
 #include "runtime/sjis.h"
 #include "screens/controls.h"
 #include "screens/entry_screen.h"
@@ -47,10 +48,13 @@ void LIST1_ADD() {
 
     if (n > 0) {
         auto numbers = right_aligned(n, [](int i) { return rt::digits_int(int16(i + 1)); });
+        // "\\" + text: GCC 12's false -Wrestrict (gcc12_false_positives.h).
+        SCANFEE_GCC12_FALSE_POSITIVE_BEGIN("-Wrestrict")
         auto amounts = right_aligned(n, [&](int i) {
             if (s.TITLE_TOTAL(i, category) == 0) s.ZERO_TOTAL_FLAG = 1;
             return "\\" + plain_text(s.TITLE_TOTAL(i, category));
         });
+        SCANFEE_GCC12_FALSE_POSITIVE_END
         auto gifts = right_aligned(n, [&](int i) {
             return s.GIFT(i, category) == 1 ? "贈与"_sj : std::string();
         });

@@ -49,7 +49,7 @@ void 総合画面_SETSUB() {
     }
     s.TOTAL_TITLES = rt::to_int16(titles);
     s.GIFT_TOTAL = rt::to_int16(gifts);
-    s.GIFT_THRESHOLD = static_cast<single>(double(s.TOTAL_TITLES) * double(rt::SEVEN_TENTHS));
+    s.GIFT_THRESHOLD = rt::to_single(double(s.TOTAL_TITLES) * double(rt::SEVEN_TENTHS));
 
     fees::送料_SUB();
     c.TEXT6->set_text(shipping_text());

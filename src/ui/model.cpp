@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "runtime/gcc12_false_positives.h"
 #include "runtime/sjis.h"
 
 namespace scanfee::ui {
@@ -227,6 +228,9 @@ Control& Control::multiline_read_only() {
     return *this;
 }
 
+// set_text(std::move(caption)) inlined here compares the moved-in text: GCC
+// 12's false -Wmaybe-uninitialized (gcc12_false_positives.h).
+SCANFEE_GCC12_FALSE_POSITIVE_BEGIN("-Wmaybe-uninitialized")
 Form::Form(std::string name, std::string caption, int width, int height, FrameStyle style)
     : Control(Kind::Form, std::move(name)), frame_(style) {
     set_text(std::move(caption));
@@ -234,6 +238,7 @@ Form::Form(std::string name, std::string caption, int width, int height, FrameSt
     with_colors(colors::black, colors::button_face);
     hidden();
 }
+SCANFEE_GCC12_FALSE_POSITIVE_END
 
 Control& Form::add(Kind kind, std::string name, std::string caption) {
     auto control = std::make_unique<Control>(kind, std::move(name));

@@ -170,6 +170,34 @@ TEST_F(OrderFile, TitlesComeBackAsWritten) {
         EXPECT_EQ(s().TITLE(int(i), 0), titles[i]);
 }
 
+// Found by fuzz/order_file: a coupon that a file brought in quotes, holding
+// a colon or a comma or starting with a blank, was saved without its quotes
+// and came back cut at the separator.
+TEST_F(OrderFile, CouponsOfAFileComeBackAsLoaded) {
+    struct Case {
+        const char* name;
+        std::string line;    // as the file holds it
+        std::string coupon;  // as it loads
+    };
+    const Case cases[] = {
+        {"a colon", "\"少額割引額:20z\""_sj, "少額割引額:20z"_sj},
+        {"a comma", "\"16,12\"", "16,12"},
+        {"blanks first", "\"  1612310043\"", "  1612310043"},
+        {"a plain number", "1612310043", "1612310043"},
+        {"a quote inside", "16\"12", "16\"12"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        start(EDITION_CUSTOMER);
+        load_bytes("割引券:1\r\n"_sj + k.line + "\r\n");
+        ASSERT_EQ(s().COUPON[0], k.coupon);
+        const std::string saved = files::order_file_bytes();
+        load_bytes(saved);
+        EXPECT_EQ(s().COUPON[0], k.coupon);
+        EXPECT_EQ(files::order_file_bytes(), saved);
+    }
+}
+
 TEST_F(OrderFile, LoadingReplacesTheWholeCouponList) {
     start(EDITION_CUSTOMER);
     for (const char* number : {"1612310043", "1612310034", "1612310041"}) {

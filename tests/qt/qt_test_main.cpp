@@ -1,11 +1,13 @@
 // The Qt tests need one application object for the whole run, the design
-// faces mapped as the window program maps them, and settings of their own.
+// faces mapped as the window program maps them, and settings of their own;
+// the application object is the window program's own.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTemporaryDir>
 
 #include "qt/font_map.h"
+#include "qt/guarded_application.h"
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -15,7 +17,7 @@ int main(int argc, char** argv) {
     // one folder that Qt's test mode shares between tests run in parallel).
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QApplication app(argc, argv);
+    scanfee::qtview::GuardedApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     scanfee::qtview::install_font_substitutions();
     return RUN_ALL_TESTS();

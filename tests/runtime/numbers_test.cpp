@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "runtime/fatal.h"
 #include "runtime/numbers.h"
@@ -97,10 +98,35 @@ TEST(NumberConversions, Int16RoundsHalvesToEvenAndChecksRange) {
 TEST(NumberConversions, AmountsAreStoredInSinglePrecisionWithinItsRange) {
     EXPECT_EQ(to_single(0.1), 0.1f);
     EXPECT_EQ(to_single(-3.4e38), -3.4e38f);
-    for (double bad : {1e39, -1e39, std::nan("")}) {
+    // 2^128 - 2^103 lies halfway between the largest single and 2^128; ties
+    // go to the even significand, which is 2^128, so it is the first value
+    // that would become infinity. The double just below it still rounds down.
+    constexpr double halfway = 3.4028235677973366e38;
+    constexpr single largest = std::numeric_limits<single>::max();
+    ASSERT_EQ(halfway, std::ldexp(1.0, 128) - std::ldexp(1.0, 103));
+    EXPECT_EQ(to_single(std::nextafter(halfway, 0.0)), largest);
+    EXPECT_EQ(to_single(-std::nextafter(halfway, 0.0)), -largest);
+    EXPECT_EQ(to_single(double(largest)), largest);
+    for (double bad : {halfway, -halfway, std::nextafter(halfway, 1e300), 1e39, -1e39,
+                       std::numeric_limits<double>::infinity(),
+                       -std::numeric_limits<double>::infinity(), std::nan("")}) {
         SCOPED_TRACE(bad);
         EXPECT_EQ(testing::fatal_number([&] { to_single(bad); }), ERR_OVERFLOW);
     }
+}
+
+// Found by fuzz/number_text: fifteen digits of the largest double round up
+// past the double range, so its text reads back as infinity, and storing
+// that anywhere is error 6, never an infinite amount or count.
+TEST(NumberConversions, TheTextOfTheLargestDoubleReadsBackBeyondTheRange) {
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(str_expr(-largest), "-1.79769313486232D+308");
+    const double back = val(str_expr(-largest));
+    EXPECT_TRUE(std::isinf(back) && back < 0);
+    EXPECT_EQ(testing::fatal_number([&] { to_single(back); }), ERR_OVERFLOW);
+    EXPECT_EQ(testing::fatal_number([&] { to_int16(back); }), ERR_OVERFLOW);
+    // One digit less still reads back to a double of the same text.
+    EXPECT_EQ(str_expr(val(str_expr(1.7976931348623e308))), str_expr(1.7976931348623e308));
 }
 
 TEST(NumberConversions, IntegerDivisionAndWholePart) {

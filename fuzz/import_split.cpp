@@ -1,0 +1,61 @@
+// The title import's splitter (INDATA, MOJI_SUB) and its UTF-8 detection.
+// Beyond "no crash": no more fields than the room and the commas allow; a
+// line without quotes splits at every comma and joins back to itself; the
+// detection agrees with an independent UTF-8 check, and what the import
+// makes of a UTF-8 file is well-formed Shift-JIS.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "encodings.h"
+#include "files/import_split.h"
+#include "files/utf8_detect.h"
+#include "fuzz_check.h"
+
+using namespace scanfee;
+
+namespace {
+
+void split(std::string_view line, int line_number, std::size_t room) {
+    std::vector<std::string> fields{"left over"};
+    const int last = files::INDATA(line, line_number, fields, room);
+    const auto commas = static_cast<std::size_t>(std::count(line.begin(), line.end(), ','));
+    FUZZ_CHECK(last >= 0 && static_cast<std::size_t>(last) <= commas);
+    FUZZ_CHECK(fields.size() <= room && fields.size() <= static_cast<std::size_t>(last) + 1);
+    if (line.find(files::QUOTE_MARKER) == std::string_view::npos)
+        for (const std::string& f : fields) FUZZ_CHECK(f.find(files::QUOTE_MARKER) == std::string::npos);
+
+    if (line.find('"') != std::string_view::npos || line_number == 0 || room <= commas) return;
+    FUZZ_CHECK(static_cast<std::size_t>(last) == commas);
+    std::string joined;
+    for (std::size_t i = 0; i < fields.size(); ++i) joined += (i ? "," : "") + fields[i];
+    if (!line.empty() && line.back() == ',') joined += ',';
+    FUZZ_CHECK(joined == line);
+}
+
+void detection(std::string_view bytes) {
+    bool multibyte = false;
+    for (char c : bytes) multibyte |= static_cast<unsigned char>(c) >= 0x80;
+    const bool utf8 = bytes.substr(0, files::UTF8_BOM.size()) == files::UTF8_BOM ||
+                      (multibyte && fuzzcheck::well_formed_utf8(bytes));
+    FUZZ_CHECK(files::is_utf8_text(bytes) == utf8);
+    const std::string text = files::import_text(std::string(bytes));
+    if (utf8)
+        FUZZ_CHECK(fuzzcheck::well_formed_cp932(text));
+    else
+        FUZZ_CHECK(text == bytes);
+}
+
+}  // namespace
+
+// The first byte picks the line number (header or not) and the room.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    const std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
+    const std::size_t room = data[0] & 0x40 ? data[0] & 0x0F : std::size_t(-1);
+    split(rest, data[0] & 0x80 ? 0 : 1, room);
+    detection(rest);
+    return 0;
+}
