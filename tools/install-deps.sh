@@ -2,8 +2,9 @@
 # Installs the Debian packages that building, running and testing scanfee
 # need, and any packages named as arguments, skipping those already there.
 set -euo pipefail
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins libgtest-dev libbenchmark-dev
-          fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n xvfb xauth "$@")
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev libfontconfig-dev qt6-qpa-plugins libgtest-dev
+          libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n xvfb xauth
+          poppler-utils dpkg-dev file desktop-file-utils xdotool imagemagick "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

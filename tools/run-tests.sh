@@ -6,3 +6,4 @@ bash tools/install-deps.sh
 bash tools/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j2
+bash tools/check-package.sh

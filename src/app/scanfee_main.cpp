@@ -10,7 +10,9 @@
 #include "core/startup.h"
 #include "qt/event_dispatch.h"
 #include "qt/font_map.h"
+#include "qt/font_warmup.h"
 #include "qt/guarded_application.h"
+#include "qt/program_icon.h"
 #include "qt/qt_dialogs.h"
 #include "qt/screen_view.h"
 #include "qt/timing_probe.h"
@@ -28,7 +30,7 @@ std::vector<std::string> program_arguments(const QApplication& app) {
     return args;
 }
 
-int run(QApplication& app, const StartOptions& options) {
+int run(QApplication& app, const StartOptions& options, qtview::FontWarmup& fonts) {
     qtview::QtDialogService dialogs;
     ui::set_dialog_service(&dialogs);
     struct Unset {
@@ -37,6 +39,7 @@ int run(QApplication& app, const StartOptions& options) {
 
     start_up(options);
     if (end_requested()) return 0;
+    fonts.join();
     qtview::ScreenView view(screen_model());
     dialogs.set_owner_lookup([&view](const ui::Form* form) { return view.widget(*form); });
     qtview::install_timing_probe(view.widget(*screens::scr().MAINFORM), [&view] {
@@ -45,7 +48,11 @@ int run(QApplication& app, const StartOptions& options) {
     return app.exec();
 }
 
-int start(QApplication& app) {
+int start(QApplication& app, qtview::FontWarmup& fonts) {
+    // Settings (the summary window's place) in ~/.config/scanfee/scanfee.conf.
+    QCoreApplication::setOrganizationName(QStringLiteral("scanfee"));
+    QCoreApplication::setApplicationName(QStringLiteral("scanfee"));
+    QApplication::setWindowIcon(qtview::program_icon());
     // Screens come and go under the model's control; only the end button
     // (or the summary screen's frame) ends the run.
     app.setQuitOnLastWindowClosed(false);
@@ -56,6 +63,12 @@ int start(QApplication& app) {
                      bad->message.c_str());
         return 2;
     }
+    // Each edition has its own launcher, scanfee-customer.desktop or
+    // scanfee-shop.desktop, which desktops match the window with.
+    const auto& options = std::get<app::CommandLine>(parsed).options;
+    QGuiApplication::setDesktopFileName(options.edition == EDITION_SHOP
+                                            ? QStringLiteral("scanfee-shop")
+                                            : QStringLiteral("scanfee-customer"));
 
     qtview::install_font_substitutions();
     QFont font = QApplication::font();
@@ -68,15 +81,16 @@ int start(QApplication& app) {
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&translator);
 
-    return run(app, std::get<app::CommandLine>(parsed).options);
+    return run(app, options, fonts);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    qtview::FontWarmup fonts;
     qtview::GuardedApplication app(argc, argv);
     try {
-        return start(app);
+        return start(app, fonts);
     } catch (...) {
         // A failure of start-up itself, before the event loop dispatched
         // anything: the report names this place.

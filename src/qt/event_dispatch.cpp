@@ -6,6 +6,7 @@
 
 #include "core/main_loop.h"
 #include "core/program.h"
+#include "qt/dialog_look.h"
 #include "qt/qt_text.h"
 #include "runtime/fatal.h"
 #include "screens/handlers.h"
@@ -17,6 +18,7 @@ void show_fatal_report(const FatalReport& report) {
     QMessageBox box(report.last_resort ? QMessageBox::Critical : QMessageBox::Warning,
                     to_qt(report.caption), unix_line_ends(to_qt(report.text)), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    apply_dialog_look(box);
     box.exec();
 }
 

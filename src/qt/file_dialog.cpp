@@ -5,6 +5,7 @@
 #include <QFileSystemModel>
 #include <QMessageBox>
 
+#include "qt/dialog_look.h"
 #include "qt/qt_text.h"
 #include "ui/dialogs.h"
 
@@ -55,6 +56,7 @@ FileDialog::FileDialog(QWidget* owner, bool save, const std::string& title,
     const QString folder = QString::fromStdString(where.folder);
     setDirectory(QDir::current().absoluteFilePath(folder.isEmpty() ? QStringLiteral(".") : folder));
     if (!where.file_name.empty()) selectFile(QString::fromStdString(where.file_name));
+    apply_dialog_look(*this);
 }
 
 QStringList FileDialog::filter_captions() const {

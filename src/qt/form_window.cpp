@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 
+#include "qt/program_icon.h"
+
 namespace scanfee::qtview {
 
 namespace {
@@ -28,6 +30,7 @@ Qt::WindowFlags frame_flags(ui::FrameStyle style) {
 
 FormWindow::FormWindow(const ui::Form& form) : QWidget(nullptr, frame_flags(form.frame())) {
     setObjectName(QString::fromStdString(form.name()));
+    setWindowIcon(program_icon());
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "qt/dialog_look.h"
 #include "qt/input_limit.h"
 #include "qt/qt_text.h"
 #include "ui/dialogs.h"
@@ -16,6 +17,7 @@ InputBox::InputBox(QWidget* owner, const std::string& caption, const std::string
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setWindowTitle(to_qt(caption));
     setModal(true);
+    apply_dialog_look(*this);
     auto* layout = new QVBoxLayout(this);
     auto* label = new QLabel(unix_line_ends(to_qt(prompt)), this);
     label->setTextFormat(Qt::PlainText);

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "qt/dialog_look.h"
 #include "qt/qt_text.h"
 
 namespace scanfee::qtview {
@@ -99,6 +100,7 @@ std::unique_ptr<QMessageBox> make_message_box(QWidget* owner, const std::string&
         if (choice.answer == escape_code) escape = b;
     }
     box->setEscapeButton(escape);
+    apply_dialog_look(*box);
     return box;
 }
 

@@ -4,11 +4,20 @@
 #include <QScreen>
 
 #include "qt/qt_text.h"
+#include "qt/statement_printer.h"
 #include "qt/widget_factory.h"
 #include "qt/widget_mirror.h"
+#include "qt/window_place.h"
 #include "ui/user_actions.h"
 
 namespace scanfee::qtview {
+
+namespace {
+
+// The summary screen opens where it was last closed.
+constexpr const char* SUMMARY_FORM = "MAINFORM";
+
+}  // namespace
 
 double screen_scale() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -19,30 +28,47 @@ double screen_scale() {
 ScreenView::ScreenView(ui::ScreenModel& model, ViewOptions options)
     : model_(model),
       scale_(options.scale > 0 ? options.scale : screen_scale()),
-      dispatcher_(std::move(options.endings)) {
-    UserActionSink sink;
-    sink.click = [this](ui::Control& c) { user_action(c, ui::user_click); };
-    sink.type = [this](ui::Control& c, const QString& text) {
+      dispatcher_(std::move(options.endings)),
+      print_(std::move(options.print)) {
+    if (!print_)
+        print_ = [](QWidget* owner, const QString& text) { print_statement_with_dialog(owner, text); };
+    sink_.click = [this](ui::Control& c) { user_action(c, ui::user_click); };
+    sink_.type = [this](ui::Control& c, const QString& text) {
         user_action(c, [sjis = to_system(text)](ui::Control& target) {
             return ui::user_type(target, sjis);
         });
     };
-    sink.select = [this](ui::Control& c, int row) {
+    sink_.select = [this](ui::Control& c, int row) {
         user_action(c, [row](ui::Control& target) { return ui::user_select(target, row); });
     };
-    sink.scroll = [this](ui::Control& c, int pos) {
+    sink_.scroll = [this](ui::Control& c, int pos) {
         user_action(c, [pos](ui::Control& target) { return ui::user_scroll(target, pos); });
     };
 
-    for (const auto& form : model_.forms()) build_form(*form, sink);
+    // Only the screens shown at start are built now; every other one when it
+    // is first shown or asked for, from the model's state at that moment.
+    for (const auto& form : model_.forms())
+        if (form->visible()) build_form(*form);
     model_.add_observer(this);
+    if (QWidget* summary = widget(SUMMARY_FORM)) {
+        if (const auto place = remembered_place(QString::fromLatin1(SUMMARY_FORM), summary->size())) {
+            last_place_ = *place;
+            placed_ = true;
+        }
+    }
     for (const auto& form : model_.forms())
         if (form->visible()) show_form(*form, *widgets_.at(form.get()));
 }
 
-ScreenView::~ScreenView() { model_.remove_observer(this); }
+ScreenView::~ScreenView() {
+    model_.remove_observer(this);
+    if (QWidget* summary = widget(SUMMARY_FORM); summary && summary->isVisible())
+        remember_summary_place();
+}
 
-void ScreenView::build_form(ui::Form& form, const UserActionSink& sink) {
+void ScreenView::build_form(ui::Form& form) {
+    if (!built_.insert(&form).second) return;
+    const UserActionSink& sink = sink_;
     auto window = std::make_unique<FormWindow>(form);
     window->on_frame_close = [this, &form] { dispatcher_.frame_closed(form); };
     mirror_all(form, *window, scale_);
@@ -54,6 +80,8 @@ void ScreenView::build_form(ui::Form& form, const UserActionSink& sink) {
         mirror_all(*control, *w, scale_);
     }
     stack_controls(form);
+    order_focus(form);
+    bind_keys(form, *window);
     windows_.push_back(std::move(window));
 }
 
@@ -69,17 +97,42 @@ void ScreenView::stack_controls(const ui::Form& form) {
     }
 }
 
-void ScreenView::show_form(ui::Form&, QWidget& window) {
+void ScreenView::show_form(ui::Form& form, QWidget& window) {
     // A screen takes the place of the one it replaces, so the user's eye
     // stays where it was.
-    if (placed_ && !window.isVisible()) window.move(last_place_);
+    const bool opening = !window.isVisible();
+    if (opening) {
+        // A screen shown before the one it replaces is hidden takes that
+        // one's place directly.
+        for (const auto& other : windows_) {
+            if (other.get() != &window && other->isVisible()) {
+                last_place_ = other->pos();
+                placed_ = true;
+            }
+        }
+        if (placed_) window.move(last_place_);
+        for (const auto& control : form.controls())
+            if (control->kind() == ui::Kind::Label)
+                if (QWidget* w = widget(*control)) fit_pending_label(*control, *w, scale_);
+    }
     window.show();
     window.raise();
     window.activateWindow();
+    if (opening) focus_first(form);
+}
+
+void ScreenView::remember_summary_place() {
+    if (QWidget* summary = widget(SUMMARY_FORM))
+        remember_place(QString::fromLatin1(SUMMARY_FORM), summary->pos());
 }
 
 void ScreenView::changed(ui::Control& control, ui::Prop prop) {
-    QWidget* w = widget(control);
+    QWidget* w = built_widget(control);
+    if (!w && control.kind() == ui::Kind::Form && prop == ui::Prop::Visible && control.visible()) {
+        build_form(static_cast<ui::Form&>(control));
+        w = built_widget(control);
+    }
+    // A screen not built yet takes the model's state when it is.
     if (!w) return;
     if (control.kind() == ui::Kind::Form && prop == ui::Prop::Visible) {
         if (control.visible()) {
@@ -87,11 +140,16 @@ void ScreenView::changed(ui::Control& control, ui::Prop prop) {
         } else if (w->isVisible()) {
             last_place_ = w->pos();
             placed_ = true;
+            if (ui::same_name(control.name(), SUMMARY_FORM)) remember_summary_place();
             w->hide();
         }
         return;
     }
     mirror(control, *w, prop, scale_);
+    if (prop == ui::Prop::Visible || prop == ui::Prop::Enabled) keep_focus_reachable(control, *w);
+    if (control.kind() == ui::Kind::Radio &&
+        (prop == ui::Prop::Checked || prop == ui::Prop::Visible || prop == ui::Prop::Enabled))
+        update_radio_stops(control);
 }
 
 void ScreenView::user_action(ui::Control& control, const EventDispatcher::Action& action) {
@@ -103,19 +161,28 @@ void ScreenView::user_action(ui::Control& control, const EventDispatcher::Action
 }
 
 void ScreenView::resync(ui::Control& control) {
-    if (QWidget* w = widget(control)) {
+    if (QWidget* w = built_widget(control)) {
         for (ui::Prop prop : {ui::Prop::Text, ui::Prop::Checked, ui::Prop::Items,
                               ui::Prop::Selection, ui::Prop::Scroll})
             mirror(control, *w, prop, scale_);
     }
 }
 
-QWidget* ScreenView::widget(const ui::Control& control) const {
+QWidget* ScreenView::widget(const ui::Control& control) {
+    const ui::Form* form =
+        control.kind() == ui::Kind::Form ? static_cast<const ui::Form*>(&control) : control.form();
+    if (form && !built_.count(form))
+        for (const auto& owned : model_.forms())
+            if (owned.get() == form) build_form(*owned);
+    return built_widget(control);
+}
+
+QWidget* ScreenView::built_widget(const ui::Control& control) const {
     auto it = widgets_.find(&control);
     return it == widgets_.end() ? nullptr : it->second.data();
 }
 
-QWidget* ScreenView::widget(std::string_view name) const {
+QWidget* ScreenView::widget(std::string_view name) {
     const ui::Control* control = model_.find(name);
     return control ? widget(*control) : nullptr;
 }

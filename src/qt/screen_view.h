@@ -3,9 +3,12 @@
 // widget per control, every model change mirrored at once and every user
 // action sent through the model to the program's handlers.
 #include <QPointer>
+#include <QString>
+#include <functional>
 #include <memory>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "qt/event_dispatch.h"
@@ -19,6 +22,9 @@ struct ViewOptions {
     // Design pixels to screen pixels; 0: the screen's logical DPI / 96.
     double scale = 0;
     RunEndings endings = application_endings();
+    // Ctrl+P on the statement screen, with the text it shows; the window
+    // program's print dialog when empty.
+    std::function<void(QWidget* owner, const QString& text)> print;
 };
 
 class ScreenView : public ui::Observer {
@@ -33,23 +39,35 @@ public:
     void changed(ui::Control& control, ui::Prop prop) override;
 
     // The window of a form or the widget of a control; nullptr if unknown.
-    QWidget* widget(const ui::Control& control) const;
-    QWidget* widget(std::string_view name) const;
+    // A screen not shown yet is built when one of its widgets is asked for.
+    QWidget* widget(const ui::Control& control);
+    QWidget* widget(std::string_view name);
     double scale() const { return scale_; }
     EventDispatcher& dispatcher() { return dispatcher_; }
 
 private:
-    void build_form(ui::Form& form, const UserActionSink& sink);
+    void build_form(ui::Form& form);
+    QWidget* built_widget(const ui::Control& control) const;
     void stack_controls(const ui::Form& form);
+    void order_focus(const ui::Form& form);
+    void bind_keys(ui::Form& form, FormWindow& window);
     void show_form(ui::Form& form, QWidget& window);
+    void focus_first(const ui::Form& form);
+    void update_radio_stops(const ui::Control& radio);
+    bool radio_arrow(QWidget* radio, bool forward);
+    void keep_focus_reachable(const ui::Control& control, QWidget& w);
+    void remember_summary_place();
     void user_action(ui::Control& control, const EventDispatcher::Action& action);
     void resync(ui::Control& control);
 
     ui::ScreenModel& model_;
     double scale_;
     EventDispatcher dispatcher_;
+    UserActionSink sink_;
+    std::unordered_set<const ui::Form*> built_;
     std::vector<std::unique_ptr<FormWindow>> windows_;
     std::unordered_map<const ui::Control*, QPointer<QWidget>> widgets_;
+    std::function<void(QWidget* owner, const QString& text)> print_;
     QPoint last_place_;
     bool placed_ = false;
 };

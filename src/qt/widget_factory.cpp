@@ -2,15 +2,16 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
+#include <type_traits>
 
+#include "qt/group_box.h"
 #include "qt/input_limit.h"
 #include "qt/list_box.h"
+#include "qt/scroll_bar.h"
 
 namespace scanfee::qtview {
 
@@ -64,7 +65,7 @@ QWidget* create_list(ui::Control& c, QWidget* parent, const UserActionSink& sink
 }
 
 QWidget* create_scroll(ui::Control& c, QWidget* parent, const UserActionSink& sink) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    auto* bar = new ScrollBar(parent);
     // The slider position is already moved by the action when this runs.
     QObject::connect(bar, &QAbstractSlider::actionTriggered, bar,
                      [&c, sink, bar](int) { sink.scroll(c, bar->sliderPosition()); });
@@ -74,6 +75,9 @@ QWidget* create_scroll(ui::Control& c, QWidget* parent, const UserActionSink& si
 template <class Button>
 QWidget* create_button(ui::Control& c, QWidget* parent, const UserActionSink& sink) {
     auto* button = new Button(parent);
+    // Check boxes and radio buttons take the control's own background (white
+    // on these screens), not the face colour of push buttons.
+    if constexpr (!std::is_same_v<Button, QPushButton>) button->setBackgroundRole(QPalette::Window);
     QObject::connect(button, &QAbstractButton::clicked, button, [&c, sink] { sink.click(c); });
     return button;
 }
@@ -97,7 +101,7 @@ QWidget* create_control_widget(ui::Control& c, QWidget* parent, const UserAction
             break;
         }
         case ui::Kind::Group:
-            widget = new QGroupBox(parent);
+            widget = new GroupBox(parent);
             break;
         case ui::Kind::Edit:
             widget = create_edit(c, parent, sink);

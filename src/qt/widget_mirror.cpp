@@ -76,11 +76,16 @@ void mirror_colours(const ui::Control& c, QWidget& w) {
             set_background(p, QPalette::Button, c.background());
             w.setAutoFillBackground(true);
             break;
+        case ui::Kind::Group:
+            // The box paints its background inside its frame only.
+            set_text_colour(p, QPalette::WindowText, c.foreground());
+            set_background(p, QPalette::Window, c.background());
+            w.setAutoFillBackground(false);
+            break;
         case ui::Kind::Form:
         case ui::Kind::Label:
         case ui::Kind::CheckBox:
         case ui::Kind::Radio:
-        case ui::Kind::Group:
             set_text_colour(p, QPalette::WindowText, c.foreground());
             set_background(p, QPalette::Window, c.background());
             w.setAutoFillBackground(true);
@@ -93,12 +98,32 @@ void mirror_colours(const ui::Control& c, QWidget& w) {
 // (22 pixels for a 20-pixel character, not 20): a wrapped label grows
 // downwards rather than cut off its last line. Labels lie under every other
 // control, so the growth never hides one.
+// Measuring a wrapped text loads its font and lays the text out, the
+// greater part of building a screen: a label of a hidden screen is measured
+// when the screen is shown (fit_pending_label).
+const char* const FIT_PENDING = "scanfee_fit_pending";
+
+void resize_to_text(const ui::Control& c, QLabel& label, double scale) {
+    label.setProperty(FIT_PENDING, QVariant());
+    const QRect design = scaled(c.geometry(), scale);
+    // A text on one line within the design size needs no wrapped layout.
+    const QFontMetrics metrics(label.font());
+    const QString text = label.text();
+    if (!text.contains(QLatin1Char('\n')) && metrics.height() <= design.height() &&
+        metrics.horizontalAdvance(text) <= design.width() - 2 * label.margin()) {
+        label.resize(design.size());
+        return;
+    }
+    label.resize(design.width(), std::max(design.height(), label.heightForWidth(design.width())));
+}
+
 void fit_label_height(const ui::Control& c, QWidget& w, double scale) {
     auto* label = qobject_cast<QLabel*>(&w);
     if (!label) return;
-    const QRect design = scaled(c.geometry(), scale);
-    const int needed = label->heightForWidth(design.width());
-    label->resize(design.width(), std::max(design.height(), needed));
+    if (label->window()->isVisible())
+        resize_to_text(c, *label, scale);
+    else
+        label->setProperty(FIT_PENDING, true);
 }
 
 void mirror_text(const ui::Control& c, QWidget& w) {
@@ -151,29 +176,51 @@ bool same_items(const Box& box, const std::vector<std::string>& items) {
     return true;
 }
 
-struct ListItems {
-    const QListWidget& list;
-    int count() const { return list.count(); }
-    QString itemText(int i) const { return list.item(i)->text(); }
-};
+// The system's texts a list widget shows, kept beside it: the model refills
+// a list one item at a time, and comparing with these bytes spares turning
+// every shown row back into the system's text at every added row.
+const char* const SHOWN_ITEMS = "scanfee_shown_items";
 
 void mirror_list_items(const ui::Control& c, QListWidget& list) {
     const auto& items = c.items();
-    if (same_items(ListItems{list}, items)) return;
-    // The model grows a list one item at a time: append rather than rebuild.
-    const int shown = list.count();
-    if (shown >= static_cast<int>(items.size()) ||
-        !same_items(ListItems{list}, {items.begin(), items.begin() + shown})) {
+    QByteArrayList shown = list.property(SHOWN_ITEMS).value<QByteArrayList>();
+    if (shown.size() != list.count()) {
+        shown.clear();
         list.clear();
     }
-    for (size_t i = size_t(list.count()); i < items.size(); ++i) list.addItem(to_qt(items[i]));
+    auto same = [&](qsizetype i) {
+        return shown[i] == QByteArrayView(items[size_t(i)].data(), qsizetype(items[size_t(i)].size()));
+    };
+    qsizetype keep = 0;
+    while (keep < shown.size() && keep < qsizetype(items.size()) && same(keep)) ++keep;
+    if (keep == shown.size() && keep == qsizetype(items.size())) return;
+    // Rows after the first difference go; the rest of the model's rows follow.
+    while (list.count() > keep) delete list.takeItem(list.count() - 1);
+    shown.resize(keep);
+    for (size_t i = size_t(keep); i < items.size(); ++i) {
+        list.addItem(to_qt(items[i]));
+        shown.append(QByteArray(items[i].data(), qsizetype(items[i].size())));
+    }
+    list.setProperty(SHOWN_ITEMS, QVariant::fromValue(shown));
 }
 
 void mirror_list_selection(const ui::Control& c, QListWidget& list) {
-    for (int i = 0; i < list.count(); ++i) list.item(i)->setSelected(c.is_item_selected(i));
+    if (c.multi_select()) {
+        for (int i = 0; i < list.count(); ++i) list.item(i)->setSelected(c.is_item_selected(i));
+    } else {
+        // One row at most: only the rows whose state differs are touched.
+        for (QListWidgetItem* item : list.selectedItems())
+            if (list.row(item) != c.selected()) item->setSelected(false);
+        if (c.selected() >= 0 && c.selected() < list.count())
+            list.item(c.selected())->setSelected(true);
+    }
     if (c.selected() >= 0 && c.selected() < list.count()) {
         list.setCurrentRow(c.selected(), QItemSelectionModel::NoUpdate);
         list.scrollToItem(list.item(c.selected()));
+    } else if (list.currentRow() < 0 && list.count() > 0) {
+        // The keyboard's caret is always on a row, so that Space or Enter
+        // opens the row the user sees.
+        list.setCurrentRow(0, QItemSelectionModel::NoUpdate);
     }
 }
 
@@ -221,7 +268,8 @@ void mirror_geometry(const ui::Control& c, QWidget& w, double scale) {
     }
     auto* form = static_cast<const ui::Form*>(&c);
     if (form->frame() == ui::FrameStyle::Resizable) {
-        w.setMinimumSize(0, 0);
+        // Larger at will, never smaller than designed: nothing may be cut off.
+        w.setMinimumSize(r.size());
         w.resize(r.size());
     } else {
         w.setFixedSize(r.size());
@@ -283,6 +331,11 @@ void mirror(const ui::Control& c, QWidget& w, ui::Prop prop, double scale) {
             fit_label_height(c, w, scale);
             break;
     }
+}
+
+void fit_pending_label(const ui::Control& c, QWidget& w, double scale) {
+    auto* label = qobject_cast<QLabel*>(&w);
+    if (label && label->property(FIT_PENDING).isValid()) resize_to_text(c, *label, scale);
 }
 
 void mirror_all(const ui::Control& c, QWidget& w, double scale) {

@@ -1,6 +1,9 @@
 // The Qt tests need one application object for the whole run, the window
-// program's own, and the design faces mapped as the window program maps them.
+// program's own, the design faces mapped as the window program maps them,
+// and settings of their own.
 #include <gtest/gtest.h>
+
+#include <QTemporaryDir>
 
 #include "qt/font_map.h"
 #include "qt/guarded_application.h"
@@ -8,6 +11,11 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
+    // Remembered window places and the file dialogs' history go to a scratch
+    // folder of this process, never to the user's own settings (nor to the
+    // one folder that Qt's test mode shares between tests run in parallel).
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     scanfee::qtview::GuardedApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     scanfee::qtview::install_font_substitutions();

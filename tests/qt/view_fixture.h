@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -64,6 +65,11 @@ protected:
         options.scale = scale;
         options.endings.on_end = [this] { ++ends_; };
         options.endings.on_fatal = [this](const FatalReport& report) { fatal_ = report; };
+        // Never the print dialog: tests see what would be printed.
+        options.print = [this](QWidget*, const QString& text) {
+            printed_.push_back(text);
+            if (on_print_) on_print_(text);
+        };
         view_ = std::make_unique<ScreenView>(screen_model(), options);
         QApplication::processEvents();
     }
@@ -97,6 +103,8 @@ protected:
     std::vector<std::string> raised_;
     int ends_ = 0;
     std::optional<FatalReport> fatal_;
+    std::vector<QString> printed_;
+    std::function<void(const QString&)> on_print_;
 };
 
 }  // namespace scanfee::qtview::testing

@@ -106,6 +106,38 @@ TEST_F(MirrorTest, ListItemsAndSelectionShowAtOnce) {
     EXPECT_TRUE(m->item(2)->isSelected());
 }
 
+TEST_F(MirrorTest, ARefilledListShowsTheNewRowsWhereverTheyDiffer) {
+    ui::Control& list = control("LIST1");
+    auto* w = widget<QListWidget>("LIST1");
+    auto rows = [&] {
+        QStringList shown;
+        for (int i = 0; i < w->count(); ++i) shown << w->item(i)->text();
+        return shown;
+    };
+    const struct {
+        const char* name;
+        std::vector<std::string> items;
+    } fills[] = {
+        {"first fill", {"A", "B", "C"}},
+        {"a row in the middle changed", {"A", "X", "C"}},
+        {"a row added", {"A", "X", "C", "D"}},
+        {"a row removed", {"A", "C", "D"}},
+        {"the same again", {"A", "C", "D"}},
+    };
+    for (const auto& fill : fills) {
+        SCOPED_TRACE(fill.name);
+        list.clear_items();
+        for (const std::string& item : fill.items) list.add_item(item);
+        QStringList expected;
+        for (const std::string& item : fill.items) expected << QString::fromStdString(item);
+        EXPECT_EQ(rows(), expected);
+    }
+    list.set_item_selected(1, true);
+    list.add_item("E");
+    EXPECT_TRUE(w->item(1)->isSelected());
+    EXPECT_EQ(w->selectedItems().size(), 1);
+}
+
 TEST_F(MirrorTest, ComboItemsKeepTheModelsEditText) {
     ui::Control& combo = control("COMBO1");
     combo.set_text("1234");
@@ -136,6 +168,15 @@ TEST_F(MirrorTest, DesignColoursAlignmentAndFaces) {
 }
 
 TEST_F(MirrorTest, AWrappedLabelGrowsToShowItsLastLine) {
+    const std::string long_text =
+        "コンビニ等で売られている、カバー表紙が無く、直接ＩＳＢＮバーコードが裏表紙に印刷されて"
+        "いるコミックについては取り扱っておりません。"_sj;
+    // Measured when its hidden screen is shown, then at every change.
+    control("TEXT56").set_text(long_text);
+    control("FORM3").show();
+    QApplication::processEvents();
+    EXPECT_GE(widget<QLabel>("TEXT56")->height(), widget<QLabel>("TEXT56")->heightForWidth(360));
+    control("TEXT56").set_text("x");
     control("TEXT56").set_text(
         "コンビニ等で売られている、カバー表紙が無く、直接ＩＳＢＮバーコードが裏表紙に印刷されて"
         "いるコミックについては取り扱っておりません。"_sj);

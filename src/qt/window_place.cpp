@@ -1,0 +1,51 @@
+#include "qt/window_place.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
+#include <algorithm>
+
+namespace scanfee::qtview {
+
+namespace {
+
+QString settings_key(const QString& key) { return QStringLiteral("windows/%1/place").arg(key); }
+
+std::vector<QRect> available_screens() {
+    std::vector<QRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens.push_back(primary->availableGeometry());
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen()) screens.push_back(screen->availableGeometry());
+    return screens;
+}
+
+}  // namespace
+
+QPoint onto_screens(QPoint place, QSize size, const std::vector<QRect>& screens) {
+    if (screens.empty()) return place;
+    // The caption bar must be there to be grabbed: a strip of the window's
+    // top, at least a quarter of its width (and 48 pixels) wide.
+    const int strip_width = std::max(48, size.width() / 4);
+    const QRect top(place, QSize(size.width(), 24));
+    for (const QRect& screen : screens) {
+        const QRect seen = top.intersected(screen);
+        if (seen.width() >= std::min(strip_width, size.width()) && seen.height() >= 12) return place;
+    }
+    const QRect& first = screens.front();
+    return QPoint(first.x() + std::max(0, (first.width() - size.width()) / 2),
+                  first.y() + std::max(0, (first.height() - size.height()) / 2));
+}
+
+std::optional<QPoint> remembered_place(const QString& key, QSize size) {
+    const QVariant stored = QSettings().value(settings_key(key));
+    if (!stored.canConvert<QPoint>() || !stored.isValid()) return std::nullopt;
+    return onto_screens(stored.toPoint(), size, available_screens());
+}
+
+void remember_place(const QString& key, QPoint place) {
+    QSettings settings;
+    settings.setValue(settings_key(key), place);
+}
+
+}  // namespace scanfee::qtview

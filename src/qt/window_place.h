@@ -1,0 +1,22 @@
+#pragma once
+// Where a window opens: the place it was last closed at, kept in the user's
+// settings, as long as that place still lies on a screen.
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace scanfee::qtview {
+
+// The remembered place of the window `key`, moved onto a screen that exists;
+// nothing when none is remembered.
+std::optional<QPoint> remembered_place(const QString& key, QSize size);
+void remember_place(const QString& key, QPoint place);
+
+// `place` for a window of `size` if enough of its top (the caption bar) lies
+// on one of `screens`; otherwise the place that centres it on the first.
+QPoint onto_screens(QPoint place, QSize size, const std::vector<QRect>& screens);
+
+}  // namespace scanfee::qtview
