@@ -1,8 +1,9 @@
-// The Qt tests need one application object for the whole run, the window
-// program's own, the design faces mapped as the window program maps them,
-// and settings of their own.
+// The Qt tests need one application object for the whole run, the design
+// faces mapped as the window program maps them, and settings of their own;
+// the application object is the window program's own.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTemporaryDir>
 
 #include "qt/font_map.h"
