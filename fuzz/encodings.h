@@ -14,11 +14,21 @@ inline bool well_formed_utf8(std::string_view s) {
         const unsigned char b = static_cast<unsigned char>(s[i]);
         size_t n;
         unsigned cp;
-        if (b < 0x80) { ++i; continue; }
-        if (b >= 0xC2 && b <= 0xDF) { n = 2; cp = b & 0x1F; }
-        else if (b >= 0xE0 && b <= 0xEF) { n = 3; cp = b & 0x0F; }
-        else if (b >= 0xF0 && b <= 0xF4) { n = 4; cp = b & 0x07; }
-        else return false;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        if (b >= 0xC2 && b <= 0xDF) {
+            n = 2;
+            cp = b & 0x1F;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            n = 3;
+            cp = b & 0x0F;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            n = 4;
+            cp = b & 0x07;
+        } else
+            return false;
         if (i + n > s.size()) return false;
         for (size_t k = 1; k < n; ++k) {
             const unsigned char c = static_cast<unsigned char>(s[i + k]);

@@ -2,15 +2,15 @@
 // Beyond "no crash": the full-width form is made of two-byte characters
 // only; a whole number comes out as the grouping rule says; aligned lines
 // share one width and keep their text where the mode puts it.
+#include <fuzzer/FuzzedDataProvider.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include "core/order_state.h"
-#include "fuzz_check.h"
 #include "files/text_utils.h"
+#include "fuzz_check.h"
 #include "runtime/sjis.h"
 
 using namespace scanfee;
@@ -33,7 +33,8 @@ void wide_forms(const std::string& text) {
 std::string expected_grouping(long long n) {
     static const char* digits[] = {"\x82\x4F", "\x82\x50", "\x82\x51", "\x82\x52", "\x82\x53",
                                    "\x82\x54", "\x82\x55", "\x82\x56", "\x82\x57", "\x82\x58"};
-    const std::string plain = std::to_string(n < 0 ? -(n + 1) + 1ULL : static_cast<unsigned long long>(n));
+    const std::string plain =
+        std::to_string(n < 0 ? -(n + 1) + 1ULL : static_cast<unsigned long long>(n));
     std::string out = n < 0 ? "\x81\x7C" : "";
     for (size_t i = 0; i < plain.size(); ++i) {
         out += digits[plain[i] - '0'];
@@ -83,15 +84,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     FuzzedDataProvider in(data + 1, size - 1);
     switch (data[0] % 3) {
-    case 0:
-        wide_forms(in.ConsumeRemainingBytesAsString());
-        break;
-    case 1:
-        grouping(in.ConsumeIntegral<long long>(), in.ConsumeBool());
-        break;
-    default:
-        alignment(in);
-        break;
+        case 0:
+            wide_forms(in.ConsumeRemainingBytesAsString());
+            break;
+        case 1:
+            grouping(in.ConsumeIntegral<long long>(), in.ConsumeBool());
+            break;
+        default:
+            alignment(in);
+            break;
     }
     return 0;
 }

@@ -3,6 +3,8 @@
 // line without quotes splits at every comma and joins back to itself; the
 // detection agrees with an independent UTF-8 check, and what the import
 // makes of a UTF-8 file is well-formed Shift-JIS.
+#include "files/import_split.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <string>
@@ -10,7 +12,6 @@
 #include <vector>
 
 #include "encodings.h"
-#include "files/import_split.h"
 #include "files/utf8_detect.h"
 #include "fuzz_check.h"
 
@@ -25,7 +26,8 @@ void split(std::string_view line, int line_number, std::size_t room) {
     FUZZ_CHECK(last >= 0 && static_cast<std::size_t>(last) <= commas);
     FUZZ_CHECK(fields.size() <= room && fields.size() <= static_cast<std::size_t>(last) + 1);
     if (line.find(files::QUOTE_MARKER) == std::string_view::npos)
-        for (const std::string& f : fields) FUZZ_CHECK(f.find(files::QUOTE_MARKER) == std::string::npos);
+        for (const std::string& f : fields)
+            FUZZ_CHECK(f.find(files::QUOTE_MARKER) == std::string::npos);
 
     if (line.find('"') != std::string_view::npos || line_number == 0 || room <= commas) return;
     FUZZ_CHECK(static_cast<std::size_t>(last) == commas);

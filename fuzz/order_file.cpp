@@ -2,6 +2,8 @@
 // crash": a file that loads saves back to bytes that load to the same order
 // and save to the same bytes again; a refused file is reported once and
 // leaves the order, boxes included, exactly as it was.
+#include "files/order_file.h"
+
 #include <unistd.h>
 
 #include <cstdint>
@@ -10,7 +12,6 @@
 
 #include "core/order_state.h"
 #include "core/program.h"
-#include "files/order_file.h"
 #include "files/order_file_format.h"
 #include "fuzz_check.h"
 #include "runtime/numbers.h"
@@ -32,11 +33,17 @@ public:
         return ui::ANSWER_OK;
     }
     std::string save_dialog(const ui::Form*, const std::string&, const std::string&,
-                            const std::string&) override { return ui::CANCEL_MARK; }
+                            const std::string&) override {
+        return ui::CANCEL_MARK;
+    }
     std::string open_dialog(const ui::Form*, const std::string&, const std::string&,
-                            const std::string&) override { return ui::CANCEL_MARK; }
+                            const std::string&) override {
+        return ui::CANCEL_MARK;
+    }
     std::string input_box(const ui::Form*, const std::string&, const std::string&,
-                          const std::string&) override { return ui::CANCEL_MARK; }
+                          const std::string&) override {
+        return ui::CANCEL_MARK;
+    }
 };
 
 // The order every input starts from: a shop order with a name, payments, a
@@ -44,7 +51,7 @@ public:
 const std::string BASELINE =
     "\x82\xA8\x8B\x71\x97\x6C\x8E\x81\x96\xBC:Yamada\r\n"  // お客様氏名:
     "\x91\x4F\x8E\xF3\x8A\x7A:1000\r\n"                    // 前受額:
-    "\x8A\x84\x88\xF8\x8C\x94:1\r\n"                        // 割引券:
+    "\x8A\x84\x88\xF8\x8C\x94:1\r\n"                       // 割引券:
     "1605290123\r\n"
     "0121,0000,156,0,ABC\r\n"
     "1230,1011,400,1,DEF\r\n"
@@ -81,7 +88,8 @@ std::string snapshot(Boxes boxes) {
         s += "|" + (boxes == Boxes::Exact ? box->text() : std::to_string(rt::val(box->text())));
     for (int cat = 0; cat < CATEGORY_COUNT; ++cat)
         s += "|" + std::to_string(order().TITLECOUNT(cat)) + ":" +
-             std::to_string(order().CAT_SUBTOTAL(cat)) + ":" + std::to_string(order().GIFTCOUNT(cat));
+             std::to_string(order().CAT_SUBTOTAL(cat)) + ":" +
+             std::to_string(order().GIFTCOUNT(cat));
     return s;
 }
 

@@ -1,13 +1,14 @@
 // CP932 <-> UTF-8 of any bytes. Beyond "no crash": both directions give
 // well-formed text of their encoding; text that came from CP932 goes back
 // and forth unchanged; and the CP932 bytes of any text read as CP932.
+#include "runtime/sjis.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "encodings.h"
 #include "fuzz_check.h"
-#include "runtime/sjis.h"
 
 using namespace scanfee::rt;
 using fuzzcheck::well_formed_cp932;

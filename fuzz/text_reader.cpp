@@ -77,19 +77,19 @@ Outcome checked(const Result<T>& r, std::initializer_list<int> errors) {
 
 Outcome apply(TextFileReader& reader, uint8_t op) {
     switch (op % 4) {
-    case 0: {
-        auto r = reader.read_line();
-        if (r) FUZZ_CHECK(r.value().find('\0') == std::string::npos);
-        return checked(r, {ERR_READ_PAST_END, ERR_LINE_TOO_LONG});
-    }
-    case 1:
-        return checked(reader.read_text_field(), {ERR_READ_PAST_END, ERR_LINE_TOO_LONG});
-    case 2:
-        return checked(reader.read_number_field(),
-                       {ERR_READ_PAST_END, ERR_LINE_TOO_LONG, ERR_EMPTY_NUMBER_FIELD});
-    default:
-        return checked(reader.read_int16_field(), {ERR_READ_PAST_END, ERR_LINE_TOO_LONG,
-                                                   ERR_EMPTY_NUMBER_FIELD, ERR_OVERFLOW});
+        case 0: {
+            auto r = reader.read_line();
+            if (r) FUZZ_CHECK(r.value().find('\0') == std::string::npos);
+            return checked(r, {ERR_READ_PAST_END, ERR_LINE_TOO_LONG});
+        }
+        case 1:
+            return checked(reader.read_text_field(), {ERR_READ_PAST_END, ERR_LINE_TOO_LONG});
+        case 2:
+            return checked(reader.read_number_field(),
+                           {ERR_READ_PAST_END, ERR_LINE_TOO_LONG, ERR_EMPTY_NUMBER_FIELD});
+        default:
+            return checked(reader.read_int16_field(), {ERR_READ_PAST_END, ERR_LINE_TOO_LONG,
+                                                       ERR_EMPTY_NUMBER_FIELD, ERR_OVERFLOW});
     }
 }
 
@@ -118,7 +118,8 @@ void program(const uint8_t* data, size_t size, const std::string& head) {
     const size_t ops = size > 0 ? data[0] % 32 + 1 : 1;
     const size_t skip = std::min(size, ops + 1);
     const std::vector<uint8_t> code(data + std::min<size_t>(1, size), data + skip);
-    const std::string bytes = head + std::string(reinterpret_cast<const char*>(data) + skip, size - skip);
+    const std::string bytes =
+        head + std::string(reinterpret_cast<const char*>(data) + skip, size - skip);
 
     TextFileReader reader(bytes);
     size_t successes = 0;

@@ -1,10 +1,11 @@
 // The driver prints the fatal error report as the window program shows it:
 // the caption, then the text, in UTF-8 with plain line ends.
+#include "app/driver/fatal_output.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
-#include "app/driver/fatal_output.h"
 #include "runtime/sjis.h"
 
 namespace scanfee::driver {
@@ -19,9 +20,11 @@ TEST(FatalOutput, CaptionThenTheTextOnLinesOfTheirOwn) {
         std::string printed;
     };
     const Case cases[] = {
-        {"error number", {"SCANFEE.EXE", "\r\nm.cpp [3行]:エラー[6]\r\nオーバーフローしました"_sj},
+        {"error number",
+         {"SCANFEE.EXE", "\r\nm.cpp [3行]:エラー[6]\r\nオーバーフローしました"_sj},
          "SCANFEE.EXE\nm.cpp [3行]:エラー[6]\nオーバーフローしました\n"},
-        {"last resort", {"SCANFEE.EXE", "続行不可能なエラーが発生しました m.cpp [9行]\r\n"_sj, true},
+        {"last resort",
+         {"SCANFEE.EXE", "続行不可能なエラーが発生しました m.cpp [9行]\r\n"_sj, true},
          "SCANFEE.EXE\n続行不可能なエラーが発生しました m.cpp [9行]\n"},
     };
     for (const Case& c : cases) {
