@@ -11,7 +11,7 @@
 #include "files/order_file_format.h"
 #include "runtime/sjis.h"
 #include "screens/controls.h"
-#include "ui/dialogs.h"
+#include "ui/answering_dialogs.h"
 #include "ui/user_actions.h"
 #include "runtime/gcc12_false_positives.h"
 
@@ -20,26 +20,6 @@ namespace {
 
 using namespace rt::literals;
 
-// Confirms every message box and cancels every file dialog.
-class AnsweringDialogs : public ui::DialogService {
-public:
-    int message_box(const ui::Form*, const std::string&, const std::string&, ui::Buttons,
-                    ui::Icon) override {
-        return ui::ANSWER_OK;
-    }
-    std::string save_dialog(const ui::Form*, const std::string&, const std::string&,
-                            const std::string&) override {
-        return ui::CANCEL_MARK;
-    }
-    std::string open_dialog(const ui::Form*, const std::string&, const std::string&,
-                            const std::string&) override {
-        return ui::CANCEL_MARK;
-    }
-    std::string input_box(const ui::Form*, const std::string&, const std::string&,
-                          const std::string&) override {
-        return ui::CANCEL_MARK;
-    }
-};
 
 void act(ui::Control* control, const std::string& event) {
     if (!ui::user_can_reach(*control)) throw std::logic_error(control->name() + " unreachable");
@@ -69,7 +49,7 @@ void enter_titles(ui::Control* category_button, int count, const char* name) {
 }  // namespace
 
 void start_program(int16 edition) {
-    static AnsweringDialogs dialogs;
+    static ui::AnsweringDialogs dialogs;
     reset_program();
     ui::set_dialog_service(&dialogs);
     start_up({edition, "2016/04/29"});

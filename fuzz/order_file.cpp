@@ -17,34 +17,11 @@
 #include "runtime/numbers.h"
 #include "screens/controls.h"
 #include "screens/screen_definitions.h"
-#include "ui/dialogs.h"
+#include "ui/answering_dialogs.h"
 
 using namespace scanfee;
 
 namespace {
-
-// Counts the message boxes and answers OK.
-class CountingDialogs : public ui::DialogService {
-public:
-    int boxes = 0;
-    int message_box(const ui::Form*, const std::string&, const std::string&, ui::Buttons,
-                    ui::Icon) override {
-        ++boxes;
-        return ui::ANSWER_OK;
-    }
-    std::string save_dialog(const ui::Form*, const std::string&, const std::string&,
-                            const std::string&) override {
-        return ui::CANCEL_MARK;
-    }
-    std::string open_dialog(const ui::Form*, const std::string&, const std::string&,
-                            const std::string&) override {
-        return ui::CANCEL_MARK;
-    }
-    std::string input_box(const ui::Form*, const std::string&, const std::string&,
-                          const std::string&) override {
-        return ui::CANCEL_MARK;
-    }
-};
 
 // The order every input starts from: a shop order with a name, payments, a
 // coupon and titles in three categories.
@@ -58,7 +35,7 @@ const std::string BASELINE =
     "4130,0000,156,0,GHI\r\n";
 
 struct Setup {
-    CountingDialogs dialogs;
+    ui::AnsweringDialogs dialogs;
     std::string path;
     Setup() {
         reset_program();

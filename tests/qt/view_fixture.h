@@ -15,33 +15,11 @@
 #include "core/program.h"
 #include "core/startup.h"
 #include "qt/screen_view.h"
-#include "ui/dialogs.h"
+#include "ui/answering_dialogs.h"
 #include "ui/user_actions.h"
 
 namespace scanfee::qtview::testing {
 
-// Answers every dialog at once and remembers the message boxes.
-class QuietDialogs : public ui::DialogService {
-public:
-    std::vector<std::string> captions;
-    int message_box(const ui::Form*, const std::string& caption, const std::string&, ui::Buttons,
-                    ui::Icon) override {
-        captions.push_back(caption);
-        return ui::ANSWER_OK;
-    }
-    std::string save_dialog(const ui::Form*, const std::string&, const std::string&,
-                            const std::string&) override {
-        return ui::CANCEL_MARK;
-    }
-    std::string open_dialog(const ui::Form*, const std::string&, const std::string&,
-                            const std::string&) override {
-        return ui::CANCEL_MARK;
-    }
-    std::string input_box(const ui::Form*, const std::string&, const std::string&,
-                          const std::string&) override {
-        return ui::CANCEL_MARK;
-    }
-};
 
 class ViewTest : public ::testing::Test {
 protected:
@@ -98,7 +76,7 @@ protected:
         QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(4, w->height() / 2));
     }
 
-    QuietDialogs dialogs_;
+    ui::AnsweringDialogs dialogs_;
     std::unique_ptr<ScreenView> view_;
     std::vector<std::string> raised_;
     int ends_ = 0;
