@@ -11,6 +11,7 @@
 #include "files/order_file_format.h"
 #include "runtime/sjis.h"
 #include "screens/controls.h"
+#include "summary/summary_screen.h"
 #include "ui/answering_dialogs.h"
 #include "ui/user_actions.h"
 #include "runtime/gcc12_false_positives.h"
@@ -89,6 +90,8 @@ void load_largest_order() {
     files::OrderFileParse parsed = files::parse_order_file(largest_order_file());
     if (!parsed.content) throw std::logic_error("the largest order file is refused");
     files::apply_order_file(*parsed.content);
+    // As after the load button: the summary shows the loaded order.
+    summary::総合画面_SETSUB();
 }
 
 std::string scratch_path(const std::string& name) {

@@ -19,7 +19,8 @@ void enter_title_limits();
 // every option and flag varied, long titles, coupons, name and payments.
 std::string largest_order_file();
 
-// Loads the 605 titles through the order file reader.
+// Loads the 605 titles through the order file reader and refreshes the
+// summary, as the load button does.
 void load_largest_order();
 
 // A scratch path that lives as long as the benchmark process.

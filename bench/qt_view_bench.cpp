@@ -3,9 +3,12 @@
 // updated and painted (the event queue is empty again), offscreen.
 #include <benchmark/benchmark.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTest>
 #include <chrono>
 #include <cstdio>
@@ -14,6 +17,7 @@
 
 #include "core/program.h"
 #include "largest_orders.h"
+#include "qt/dialog_look.h"
 #include "qt/font_map.h"
 #include "qt/screen_view.h"
 
@@ -51,52 +55,84 @@ void click_row(const char* name, int row) {
 
 void key(const char* name, Qt::Key k) { QTest::keyClick(widget(name), k); }
 
+// The 62nd title of the largest order has two works: its options and its
+// resolution are shown.
+constexpr int TWO_WORKS_ROW = 61;
+
+QScrollBar* resolution_bar() { return qobject_cast<QScrollBar*>(widget("HSCROLL1")); }
+
+// Page Up raises the resolution, Page Down lowers it.
+Qt::Key towards_middle(bool back) {
+    const QScrollBar* bar = resolution_bar();
+    static bool raise = true;
+    if (!back) raise = bar->value() < (bar->minimum() + bar->maximum()) / 2;
+    return raise != back ? Qt::Key_PageUp : Qt::Key_PageDown;
+}
+
 struct Step {
     const char* name;
     int16 edition;
     std::function<void()> prepare;  // untimed: brings the screen the action needs
     std::function<void()> action;   // timed, until the queue is empty
     std::function<void()> restore;  // untimed: back to where prepare left it
+    const char* target = nullptr;   // the control the action works on, which must be shown
+    std::function<int()> seen;      // what the action changes on the screen, checked each time
 };
+
+// Which screen is shown: the summary, the title list or the entry screen.
+int shown_screen() {
+    int shown = 0;
+    for (const char* name : {"MAINFORM", "FORM2", "FORM3"}) shown = shown * 2 + widget(name)->isVisible();
+    return shown;
+}
+
+int text_length(const char* name) { return int(qobject_cast<QLineEdit*>(widget(name))->text().size()); }
 
 const std::vector<Step>& steps() {
     static const std::vector<Step> all = {
         // Screen changes.
         {"summary -> comics list", EDITION_SHOP, [] {}, [] { click("BUTTON5"); },
-         [] { click("BUTTON11"); }},
+         [] { click("BUTTON11"); }, "BUTTON5", shown_screen},
         {"comics list -> summary", EDITION_SHOP, [] { click("BUTTON5"); },
-         [] { click("BUTTON11"); }, [] { click("BUTTON5"); }},
+         [] { click("BUTTON11"); }, [] { click("BUTTON5"); }, "BUTTON11", shown_screen},
         {"comics list -> entry screen", EDITION_SHOP, [] { click("BUTTON5"); },
-         [] { click_row("LIST1", 60); }, [] { click("BUTTON14"); }},
+         [] { click_row("LIST1", 60); }, [] { click("BUTTON14"); }, "LIST1", shown_screen},
         {"entry screen -> comics list", EDITION_SHOP,
          [] {
              click("BUTTON5");
              click_row("LIST1", 60);
          },
-         [] { click("BUTTON14"); }, [] { click_row("LIST1", 60); }},
+         [] { click("BUTTON14"); }, [] { click_row("LIST1", 60); }, "BUTTON14", shown_screen},
         // One event on a screen.
         {"summary: advance typed", EDITION_SHOP, [] { widget("EDIT4")->setFocus(); },
-         [] { key("EDIT4", Qt::Key_5); }, [] { key("EDIT4", Qt::Key_Backspace); }},
+         [] { key("EDIT4", Qt::Key_5); }, [] { key("EDIT4", Qt::Key_Backspace); }, "EDIT4",
+         [] { return text_length("EDIT4"); }},
         {"summary: coupon chosen", EDITION_CUSTOMER, [] {},
-         [] { key("COMBO1", Qt::Key_Down); }, [] { key("COMBO1", Qt::Key_Up); }},
+         [] { key("COMBO1", Qt::Key_Down); }, [] { key("COMBO1", Qt::Key_Up); }, "COMBO1",
+         [] { return qobject_cast<QComboBox*>(widget("COMBO1"))->currentIndex(); }},
         {"entry: option ticked", EDITION_SHOP,
          [] {
              click("BUTTON5");
-             click_row("LIST1", 60);
+             click_row("LIST1", TWO_WORKS_ROW);
          },
-         [] { click("CHECK1"); }, [] {}},
+         [] { click("CHECK1"); }, [] {}, "CHECK1",
+         [] { return int(qobject_cast<QAbstractButton*>(widget("CHECK1"))->isChecked()); }},
         {"entry: title typed", EDITION_SHOP,
          [] {
              click("BUTTON5");
-             click_row("LIST1", 60);
+             click_row("LIST1", TWO_WORKS_ROW);
          },
-         [] { key("EDIT1", Qt::Key_A); }, [] { key("EDIT1", Qt::Key_Backspace); }},
+         [] { key("EDIT1", Qt::Key_A); }, [] { key("EDIT1", Qt::Key_Backspace); }, "EDIT1",
+         [] { return text_length("EDIT1"); }},
         {"entry: resolution moved", EDITION_SHOP,
          [] {
              click("BUTTON5");
-             click_row("LIST1", 60);
+             click_row("LIST1", TWO_WORKS_ROW);
          },
-         [] { key("HSCROLL1", Qt::Key_PageUp); }, [] { key("HSCROLL1", Qt::Key_PageDown); }},
+         // A page towards the middle, so that it moves whatever the title's
+         // resolution; the benchmark checks that it did.
+         [] { key("HSCROLL1", towards_middle(false)); }, [] { key("HSCROLL1", towards_middle(true)); },
+         "HSCROLL1", [] { return resolution_bar()->value(); }},
     };
     return all;
 }
@@ -107,11 +143,21 @@ void BM_QtUserAction(benchmark::State& state) {
     start_view(step.edition);
     step.prepare();
     settle();
+    if (step.target && !widget(step.target)->isVisible()) {
+        state.SkipWithError("the control the action works on is not shown");
+        the_view.reset();
+        return;
+    }
     for (auto _ : state) {
+        const int before = step.seen ? step.seen() : 0;
         auto begin = std::chrono::steady_clock::now();
         step.action();
         settle();
         auto end = std::chrono::steady_clock::now();
+        if (step.seen && step.seen() == before) {
+            state.SkipWithError("the action changed nothing on the screen");
+            break;
+        }
         state.SetIterationTime(std::chrono::duration<double>(end - begin).count());
         step.restore();
         settle();
@@ -142,9 +188,7 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     scanfee::qtview::install_font_substitutions();
-    QFont font = QApplication::font();
-    font.setFamily(QString::fromUtf8("ＭＳ Ｐゴシック"));
-    QApplication::setFont(font);
+    QApplication::setFont(scanfee::qtview::screen_text_font(false));
     benchmark::Initialize(&argc, argv);
     scanfee::bench::register_steps();
     benchmark::RunSpecifiedBenchmarks();

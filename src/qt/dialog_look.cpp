@@ -12,8 +12,8 @@
 
 namespace scanfee::qtview {
 
-QFont screen_text_font() {
-    return design_font(ui::Font{rt::to_sjis("ＭＳ Ｐゴシック"), 14}, screen_scale());
+QFont screen_text_font(bool other_faces) {
+    return design_font(ui::Font{rt::to_sjis("ＭＳ Ｐゴシック"), 14}, screen_scale(), other_faces);
 }
 
 void apply_dialog_look(QWidget& dialog) {

@@ -6,8 +6,10 @@ class QFont;
 
 namespace scanfee::qtview {
 
-// The face and size of the screens' ordinary texts.
-QFont screen_text_font();
+// The face and size of the screens' ordinary texts. Dialogs show file names,
+// which may hold any character: they draw what the face lacks from other
+// faces (`other_faces`).
+QFont screen_text_font(bool other_faces = true);
 
 // Applies the look to `dialog` and to the buttons it holds now.
 void apply_dialog_look(QWidget& dialog);

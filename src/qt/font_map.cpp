@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "qt/qt_text.h"
+#include "runtime/sjis.h"
 
 namespace scanfee::qtview {
 
@@ -26,10 +27,26 @@ void install_font_substitutions() {
     }
 }
 
-QFont design_font(const ui::Font& font, double scale) {
+QFont design_font(const ui::Font& font, double scale, bool other_faces) {
     QFont qfont(to_qt(font.face));
     qfont.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * scale))));
+    // Unhinted outlines: at the screens' sizes the faces look the same, and
+    // the auto-hinter's analysis of every glyph of a Japanese face was the
+    // greater part of laying out and painting a screen.
+    qfont.setHintingPreference(QFont::PreferNoHinting);
+    if (!other_faces) qfont.setStyleStrategy(QFont::NoFontMerging);
     return qfont;
+}
+
+bool needs_other_faces(std::string_view sjis) {
+    for (size_t i = 0; i < sjis.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(sjis[i]);
+        if (!rt::is_lead_byte(lead) || i + 1 == sjis.size()) continue;
+        const auto trail = static_cast<unsigned char>(sjis[i + 1]);
+        if ((lead == 0x87 && trail == 0x94) || (lead >= 0xF0 && lead <= 0xF9)) return true;
+        ++i;
+    }
+    return false;
 }
 
 }  // namespace scanfee::qtview

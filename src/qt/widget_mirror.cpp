@@ -126,6 +126,22 @@ void fit_label_height(const ui::Control& c, QWidget& w, double scale) {
         label->setProperty(FIT_PENDING, true);
 }
 
+// A control that has shown a character its face lacks keeps drawing such
+// characters from other faces.
+const char* const OTHER_FACES = "scanfee_other_faces";
+
+void mirror_font(const ui::Control& c, QWidget& w, double scale) {
+    // The scroll bar has no font; a design face of none keeps the default.
+    if (!c.font().face.empty())
+        w.setFont(design_font(c.font(), scale, w.property(OTHER_FACES).toBool()));
+}
+
+void allow_other_faces(const ui::Control& c, QWidget& w, std::string_view text, double scale) {
+    if (!needs_other_faces(text) || w.property(OTHER_FACES).toBool()) return;
+    w.setProperty(OTHER_FACES, true);
+    mirror_font(c, w, scale);
+}
+
 void mirror_text(const ui::Control& c, QWidget& w) {
     switch (c.kind()) {
         case ui::Kind::Form:
@@ -181,7 +197,7 @@ bool same_items(const Box& box, const std::vector<std::string>& items) {
 // every shown row back into the system's text at every added row.
 const char* const SHOWN_ITEMS = "scanfee_shown_items";
 
-void mirror_list_items(const ui::Control& c, QListWidget& list) {
+void mirror_list_items(const ui::Control& c, QListWidget& list, double scale) {
     const auto& items = c.items();
     QByteArrayList shown = list.property(SHOWN_ITEMS).value<QByteArrayList>();
     if (shown.size() != list.count()) {
@@ -198,6 +214,7 @@ void mirror_list_items(const ui::Control& c, QListWidget& list) {
     while (list.count() > keep) delete list.takeItem(list.count() - 1);
     shown.resize(keep);
     for (size_t i = size_t(keep); i < items.size(); ++i) {
+        allow_other_faces(c, list, items[i], scale);
         list.addItem(to_qt(items[i]));
         shown.append(QByteArray(items[i].data(), qsizetype(items[i].size())));
     }
@@ -224,11 +241,15 @@ void mirror_list_selection(const ui::Control& c, QListWidget& list) {
     }
 }
 
-void mirror_combo(const ui::Control& c, QComboBox& combo) {
+void mirror_combo(const ui::Control& c, QComboBox& combo, double scale) {
     if (!same_items(combo, c.items())) {
         combo.clear();
-        for (const auto& item : c.items()) combo.addItem(to_qt(item));
+        for (const auto& item : c.items()) {
+            allow_other_faces(c, combo, item, scale);
+            combo.addItem(to_qt(item));
+        }
     }
+    allow_other_faces(c, combo, c.text(), scale);
     if (combo.currentIndex() != c.selected()) combo.setCurrentIndex(c.selected());
     // Choosing an index rewrites the edit field; the model's text wins.
     mirror_text(c, combo);
@@ -289,6 +310,7 @@ void mirror(const ui::Control& c, QWidget& w, ui::Prop prop, double scale) {
         block_edit.emplace(combo->lineEdit());
     switch (prop) {
         case ui::Prop::Text:
+            allow_other_faces(c, w, c.text(), scale);
             mirror_text(c, w);
             fit_label_height(c, w, scale);
             break;
@@ -306,10 +328,10 @@ void mirror(const ui::Control& c, QWidget& w, ui::Prop prop, double scale) {
         case ui::Prop::Items:
         case ui::Prop::Selection:
             if (auto* list = qobject_cast<QListWidget*>(&w)) {
-                if (prop == ui::Prop::Items) mirror_list_items(c, *list);
+                if (prop == ui::Prop::Items) mirror_list_items(c, *list, scale);
                 mirror_list_selection(c, *list);
             } else if (auto* combo = qobject_cast<QComboBox*>(&w)) {
-                mirror_combo(c, *combo);
+                mirror_combo(c, *combo, scale);
             }
             break;
         case ui::Prop::Scroll:
@@ -319,8 +341,7 @@ void mirror(const ui::Control& c, QWidget& w, ui::Prop prop, double scale) {
             mirror_limits(c, w);
             break;
         case ui::Prop::Font:
-            // The scroll bar has no font; a design face of none keeps the default.
-            if (!c.font().face.empty()) w.setFont(design_font(c.font(), scale));
+            mirror_font(c, w, scale);
             fit_label_height(c, w, scale);
             break;
         case ui::Prop::Colors:

@@ -45,6 +45,10 @@ std::optional<QPoint> remembered_place(const QString& key, QSize size) {
 
 void remember_place(const QString& key, QPoint place) {
     QSettings settings;
+    // Writing the settings file waits for the disk: only a moved window
+    // is written.
+    const QVariant stored = settings.value(settings_key(key));
+    if (stored.isValid() && stored.canConvert<QPoint>() && stored.toPoint() == place) return;
     settings.setValue(settings_key(key), place);
 }
 

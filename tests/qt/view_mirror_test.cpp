@@ -167,6 +167,31 @@ TEST_F(MirrorTest, DesignColoursAlignmentAndFaces) {
     EXPECT_EQ(QFontInfo(widget("TEXT1")->font()).family(), "IPAPGothic");
 }
 
+TEST_F(MirrorTest, AControlShowingACharacterItsFaceLacksTakesOtherFacesFromThenOn) {
+    auto alone = [&](const char* name) {
+        return bool(widget(name)->font().styleStrategy() & QFont::NoFontMerging);
+    };
+    EXPECT_TRUE(alone("TEXT1"));
+    EXPECT_TRUE(alone("LIST1"));
+    control("TEXT2").set_text("∑"_sj);
+    EXPECT_FALSE(alone("TEXT2"));
+    EXPECT_EQ(widget("TEXT2")->font().pixelSize(), 14);
+    control("TEXT2").set_text("0"_sj);
+    EXPECT_FALSE(alone("TEXT2"));  // a later return costs nothing
+    EXPECT_TRUE(alone("TEXT4"));
+
+    ui::Control& list = control("LIST1");
+    list.add_item("  1 ABC"_sj);
+    EXPECT_TRUE(alone("LIST1"));
+    list.add_item("  2 ∑の本"_sj);
+    EXPECT_FALSE(alone("LIST1"));
+    EXPECT_EQ(QFontInfo(widget("LIST1")->font()).family(), "IPAMincho");
+
+    ui::Control& combo = control("COMBO1");
+    combo.add_item("\xF0\x40");
+    EXPECT_FALSE(alone("COMBO1"));
+}
+
 TEST_F(MirrorTest, AWrappedLabelGrowsToShowItsLastLine) {
     const std::string long_text =
         "コンビニ等で売られている、カバー表紙が無く、直接ＩＳＢＮバーコードが裏表紙に印刷されて"

@@ -4,7 +4,11 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QMessageBox>
+#include <sys/stat.h>
+
+#include <QFileInfo>
 #include <QSettings>
+#include <QThread>
 
 #include "qt/dialog_look.h"
 #include "qt/message_box.h"
@@ -86,6 +90,25 @@ TEST_F(WindowTest, APlaceOffEveryScreenIsBroughtBack) {
     QWidget* summary = view_->widget("MAINFORM");
     const QRect screen = summary->screen()->availableGeometry();
     EXPECT_TRUE(screen.contains(summary->pos())) << summary->pos().x() << "," << summary->pos().y();
+}
+
+TEST_F(WindowTest, AnUnmovedPlaceLeavesTheSettingsFileAlone) {
+    remember_place(QStringLiteral("MAINFORM"), QPoint(40, 30));
+    const QString file = QSettings().fileName();
+    // Settings are written by replacing the file: a new inode each time.
+    auto inode = [&] {
+        struct stat info {};
+        return ::stat(file.toLocal8Bit().constData(), &info) == 0 ? info.st_ino : ino_t(0);
+    };
+    const auto written = QFileInfo(file).lastModified();
+    const ino_t first = inode();
+    ASSERT_NE(first, ino_t(0));
+    QThread::msleep(20);
+    remember_place(QStringLiteral("MAINFORM"), QPoint(40, 30));
+    EXPECT_EQ(QFileInfo(file).lastModified(), written);
+    EXPECT_EQ(inode(), first);
+    remember_place(QStringLiteral("MAINFORM"), QPoint(41, 30));
+    EXPECT_EQ(QSettings().value(QStringLiteral("windows/MAINFORM/place")).toPoint(), QPoint(41, 30));
 }
 
 struct PlaceCase {
