@@ -17,7 +17,6 @@
 
 #include "core/program.h"
 #include "largest_orders.h"
-#include "qt/dialog_look.h"
 #include "qt/font_map.h"
 #include "qt/screen_view.h"
 
@@ -187,8 +186,7 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(quiet_messages);
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
-    scanfee::qtview::install_font_substitutions();
-    QApplication::setFont(scanfee::qtview::screen_text_font(false));
+    scanfee::qtview::install_program_fonts();
     benchmark::Initialize(&argc, argv);
     scanfee::bench::register_steps();
     benchmark::RunSpecifiedBenchmarks();

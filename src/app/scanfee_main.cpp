@@ -8,7 +8,6 @@
 #include "app/start_options.h"
 #include "core/program.h"
 #include "core/startup.h"
-#include "qt/dialog_look.h"
 #include "qt/event_dispatch.h"
 #include "qt/font_map.h"
 #include "qt/font_warmup.h"
@@ -71,10 +70,7 @@ int start(QApplication& app, qtview::FontWarmup& fonts) {
                                             ? QStringLiteral("scanfee-shop")
                                             : QStringLiteral("scanfee-customer"));
 
-    qtview::install_font_substitutions();
-    // The screens' ordinary face and size: every text box is laid out in it
-    // when made, before its own font comes, and no other font is loaded.
-    QApplication::setFont(qtview::screen_text_font(false));
+    qtview::install_program_fonts();
     // The program speaks Japanese whatever the desktop's language: the file
     // dialogs' own texts too.
     QTranslator translator;

@@ -1,9 +1,11 @@
 #include "qt/font_map.h"
 
+#include <QApplication>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 
+#include "qt/dialog_look.h"
 #include "qt/qt_text.h"
 #include "runtime/sjis.h"
 
@@ -34,8 +36,16 @@ QFont design_font(const ui::Font& font, double scale, bool other_faces) {
     // the auto-hinter's analysis of every glyph of a Japanese face was the
     // greater part of laying out and painting a screen.
     qfont.setHintingPreference(QFont::PreferNoHinting);
-    if (!other_faces) qfont.setStyleStrategy(QFont::NoFontMerging);
+    // Set either way: a font that leaves it unset takes its parent's.
+    qfont.setStyleStrategy(other_faces ? QFont::PreferDefault : QFont::NoFontMerging);
     return qfont;
+}
+
+void install_program_fonts() {
+    install_font_substitutions();
+    // The screens' ordinary face and size: every text box is laid out in it
+    // when made, before its own font comes, and no other font is loaded.
+    QApplication::setFont(screen_text_font(false));
 }
 
 bool needs_other_faces(std::string_view sjis) {

@@ -13,6 +13,10 @@ namespace scanfee::qtview {
 // face. Call once after the application object exists.
 void install_font_substitutions();
 
+// The substitutions, and the screens' face as the application's font. Call
+// once after the application object exists.
+void install_program_fonts();
+
 // The design font at `scale`: the size is a character height in pixels.
 // The IPA faces hold every character of the system's text but a few (see
 // needs_other_faces), so a screen's text is drawn in its face alone: looking

@@ -2,6 +2,7 @@
 // must resolve to fixed-pitch fonts.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <ostream>
@@ -98,6 +99,9 @@ TEST(FontCoverageTest, DesignFontsAloneUnlessOtherFacesAreAskedFor) {
     const ui::Font face{rt::to_sjis("ＭＳ Ｐゴシック"), 14};
     EXPECT_TRUE(design_font(face, 1.0).styleStrategy() & QFont::NoFontMerging);
     EXPECT_FALSE(design_font(face, 1.0, true).styleStrategy() & QFont::NoFontMerging);
+    // Not taken from the application's font, which draws in its face alone.
+    EXPECT_TRUE(design_font(face, 1.0, true).resolveMask() & QFont::StyleStrategyResolved);
+    EXPECT_TRUE(QApplication::font().styleStrategy() & QFont::NoFontMerging);
     EXPECT_EQ(design_font(face, 1.0).hintingPreference(), QFont::PreferNoHinting);
 }
 

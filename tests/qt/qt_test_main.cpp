@@ -1,5 +1,5 @@
-// The Qt tests need one application object for the whole run, the design
-// faces mapped as the window program maps them, and settings of their own;
+// The Qt tests need one application object for the whole run, the fonts
+// the window program sets, and settings of their own;
 // the application object is the window program's own.
 #include <gtest/gtest.h>
 
@@ -19,6 +19,6 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     scanfee::qtview::GuardedApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
-    scanfee::qtview::install_font_substitutions();
+    scanfee::qtview::install_program_fonts();
     return RUN_ALL_TESTS();
 }

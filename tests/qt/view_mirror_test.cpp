@@ -3,12 +3,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 
 #include "qt/view_fixture.h"
 #include "runtime/sjis.h"
@@ -190,6 +192,20 @@ TEST_F(MirrorTest, AControlShowingACharacterItsFaceLacksTakesOtherFacesFromThenO
     ui::Control& combo = control("COMBO1");
     combo.add_item("\xF0\x40");
     EXPECT_FALSE(alone("COMBO1"));
+
+    // Typed by the user into a title.
+    click("BUTTON5");
+    view_->dispatcher().act(control("LIST1"), [](ui::Control& c) { return ui::user_select(c, 0); });
+    ASSERT_TRUE(view_->widget("FORM3")->isVisible());
+    EXPECT_TRUE(alone("EDIT1"));
+    QTest::keyClicks(widget("EDIT1"), "AB");
+    QInputMethodEvent commit;  // as an input method gives a character
+    commit.setCommitString(QString::fromUtf8("∑"));
+    QApplication::sendEvent(widget("EDIT1"), &commit);
+    EXPECT_EQ(control("EDIT1").text(), "AB∑"_sj);
+    EXPECT_FALSE(alone("EDIT1"));
+    EXPECT_TRUE(QFontMetrics(widget("EDIT1")->font()).inFontUcs4(0x2211));
+    EXPECT_FALSE(QFontMetrics(widget("EDIT4")->font()).inFontUcs4(0x2211));
 }
 
 TEST_F(MirrorTest, AWrappedLabelGrowsToShowItsLastLine) {
