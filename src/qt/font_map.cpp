@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "qt/dialog_look.h"
+#include "qt/screen_view.h"
 #include "qt/qt_text.h"
 #include "runtime/sjis.h"
 
@@ -39,6 +39,10 @@ QFont design_font(const ui::Font& font, double scale, bool other_faces) {
     // Set either way: a font that leaves it unset takes its parent's.
     qfont.setStyleStrategy(other_faces ? QFont::PreferDefault : QFont::NoFontMerging);
     return qfont;
+}
+
+QFont screen_text_font(bool other_faces) {
+    return design_font(ui::Font{rt::to_sjis("ＭＳ Ｐゴシック"), 14}, screen_scale(), other_faces);
 }
 
 void install_program_fonts() {

@@ -25,6 +25,9 @@ void install_program_fonts();
 // lacks are drawn from other installed faces, as for any desktop text.
 QFont design_font(const ui::Font& font, double scale, bool other_faces = false);
 
+// The face and size of the screens' ordinary texts, at the screen's scale.
+QFont screen_text_font(bool other_faces);
+
 // Whether the system's text `sjis` holds a character the IPA faces lack: the
 // summation sign (0x8794) and the user-defined characters (lead bytes
 // 0xF0-0xF9), which only a face of the user's own may hold.

@@ -11,6 +11,7 @@
 #include <QThread>
 
 #include "qt/dialog_look.h"
+#include "qt/font_map.h"
 #include "qt/message_box.h"
 #include "qt/program_icon.h"
 #include "qt/view_fixture.h"
@@ -164,7 +165,7 @@ TEST(DialogLookTest, MessageBoxesUseTheScreensFaceAndNoThemeIcons) {
                                 ui::Buttons::YesNoCancel, ui::Buttons::AbortRetryIgnore}) {
         SCOPED_TRACE(int(buttons));
         auto box = make_message_box(nullptr, "caption"_sj, "本文"_sj, buttons, ui::Icon::Information);
-        const QFont expected = screen_text_font();
+        const QFont expected = screen_text_font(true);
         for (QWidget* w : box->findChildren<QWidget*>()) {
             EXPECT_EQ(w->font().family(), expected.family());
             EXPECT_EQ(w->font().pixelSize(), expected.pixelSize());
