@@ -3,13 +3,37 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QTimer>
+#include <algorithm>
 
 #include "qt/dialog_look.h"
 #include "qt/qt_text.h"
+#include "runtime/sjis.h"
 #include "ui/dialogs.h"
 
 namespace scanfee::qtview {
+
+namespace {
+
+bool shows_every_file(const rt::FileFilter& filter) {
+    return filter.patterns.empty() ||
+           std::any_of(filter.patterns.begin(), filter.patterns.end(),
+                       [](const std::string& p) { return p == "*" || p == "*.*"; });
+}
+
+// Where the dialog opens: the folder of the default path, taken from the
+// working folder when relative; the home folder for none or the root.
+QString start_folder(const std::string& folder) {
+    if (folder.empty() || folder == "/") return QDir::homePath();
+    return QDir::current().absoluteFilePath(QString::fromStdString(folder));
+}
+
+}  // namespace
+
+QString every_file_caption() { return QString::fromUtf8("すべてのファイル (*)"); }
 
 void FilterProxy::set_filter(const rt::FileFilter& filter) {
     filter_ = filter;
@@ -35,6 +59,8 @@ FileDialog::FileDialog(QWidget* owner, bool save, const std::string& title,
     setOption(QFileDialog::HideNameFilterDetails);
     setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (!save && std::none_of(filters_.filters.begin(), filters_.filters.end(), shows_every_file))
+        filters_.filters.push_back(rt::FileFilter{to_system(every_file_caption()), {}});
     proxy_ = new FilterProxy(this);
     setProxyModel(proxy_);
     for (const rt::FileFilter& f : filters_.filters)
@@ -53,10 +79,58 @@ FileDialog::FileDialog(QWidget* owner, bool save, const std::string& title,
     });
 
     const rt::DefaultPath where = rt::split_default_path(default_path);
-    const QString folder = QString::fromStdString(where.folder);
-    setDirectory(QDir::current().absoluteFilePath(folder.isEmpty() ? QStringLiteral(".") : folder));
-    if (!where.file_name.empty()) selectFile(QString::fromStdString(where.file_name));
+    setDirectory(start_folder(where.folder));
+    proposed_ = QString::fromStdString(where.file_name);
+    if (!proposed_.isEmpty()) selectFile(proposed_);
+    if (QLineEdit* name = name_edit(); name && save && !proposed_.isEmpty()) {
+        name->installEventFilter(this);
+        connect(name, &QLineEdit::textEdited, this, [this] { name_touched_ = true; });
+        // Qt puts the name of a file it finds in the folder back into the
+        // box once the folder is read, which drops the selection.
+        connect(name, &QLineEdit::textChanged, this, [this] { select_base_name_later(); });
+        connect(this, &QFileDialog::directoryEntered, this, [this] { select_base_name_later(); });
+        if (auto* files = qobject_cast<QFileSystemModel*>(proxy_->sourceModel()))
+            connect(files, &QFileSystemModel::directoryLoaded, this, [this] { select_base_name_later(); });
+    }
     apply_dialog_look(*this);
+}
+
+QLineEdit* FileDialog::name_edit() const { return findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); }
+
+void FileDialog::showEvent(QShowEvent* event) {
+    QFileDialog::showEvent(event);
+    select_base_name_later();
+}
+
+bool FileDialog::eventFilter(QObject* watched, QEvent* event) {
+    // A key that moves in the name or a click into it is the user's own
+    // choice of what is selected.
+    if (watched == name_edit() && !name_touched_ &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick ||
+         (event->type() == QEvent::KeyPress &&
+          static_cast<QKeyEvent*>(event)->text().isEmpty() &&
+          static_cast<QKeyEvent*>(event)->key() != Qt::Key_Tab &&
+          static_cast<QKeyEvent*>(event)->key() != Qt::Key_Backtab &&
+          static_cast<QKeyEvent*>(event)->key() != Qt::Key_Shift)))
+        name_touched_ = true;
+    return QFileDialog::eventFilter(watched, event);
+}
+
+void FileDialog::select_base_name_later() {
+    if (name_touched_) return;
+    QTimer::singleShot(0, this, [this] { select_base_name(); });
+}
+
+void FileDialog::select_base_name() {
+    QLineEdit* name = name_edit();
+    if (name_touched_ || !name || name->text() != proposed_) return;
+    // "メール添付用.TXT": the part before the last dot; a name without one
+    // (or with its only dot in front) is selected whole.
+    const qsizetype dot = proposed_.lastIndexOf(QLatin1Char('.'));
+    const int base = static_cast<int>(dot > 0 ? dot : proposed_.size());
+    if (name->selectionStart() == 0 && name->selectedText().size() == base) return;
+    name->setFocus(Qt::OtherFocusReason);
+    name->setSelection(0, base);
 }
 
 QStringList FileDialog::filter_captions() const {

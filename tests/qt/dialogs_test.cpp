@@ -194,7 +194,7 @@ TEST_F(FileDialogTest, CaptionsAreTheWholeFilterTextsAndTheFirstIsSelected) {
                       "ﾃｷｽﾄ形式(*.TXT,*.CSV);ｾｰﾌﾞ形式(*.SAV)"_sj);
     EXPECT_EQ(dialog.filter_captions(),
               QStringList({QString::fromUtf8("ﾃｷｽﾄ形式(*.TXT,*.CSV)"),
-                           QString::fromUtf8("ｾｰﾌﾞ形式(*.SAV)")}));
+                           QString::fromUtf8("ｾｰﾌﾞ形式(*.SAV)"), every_file_caption()}));
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("ロード"));
     EXPECT_TRUE(dialog.selectedNameFilter().startsWith(QString::fromUtf8("ﾃｷｽﾄ形式(*.TXT,*.CSV)")));
 }
