@@ -65,13 +65,31 @@ void ScreenView::focus_first(const ui::Form& form) {
         QWidget* w = widget(*c);
         return w && (w->focusPolicy() & Qt::TabFocus) ? w : nullptr;
     };
-    QWidget* target = takes_focus(row->first);
+    QWidget* target = nullptr;
+    if (auto left = left_focus_.find(&form); left != left_focus_.end()) {
+        // The control the user left the screen from, while it can still be
+        // reached.
+        QWidget* w = left->second.data();
+        for (const auto& c : form.controls()) {
+            QWidget* cw = built_widget(*c);
+            if (w && cw && (cw == w || cw->isAncestorOf(w)) && ui::user_can_reach(*c)) {
+                target = w;
+                break;
+            }
+        }
+    }
+    if (!target) target = takes_focus(row->first);
     for (size_t i = 0; !target && i < row->chain.size(); ++i) target = takes_focus(row->chain[i]);
     if (!target) return;
     // Shown as if tabbed to: the style draws the focus frame only after a
     // focus change by the keyboard.
     target->window()->setAttribute(Qt::WA_KeyboardFocusChange);
     target->setFocus(Qt::OtherFocusReason);
+}
+
+void ScreenView::remember_focus(const ui::Form& form, QWidget& window) {
+    const FormFocus* row = focus_order(form.name());
+    if (row && row->returns_focus) left_focus_[&form] = window.focusWidget();
 }
 
 void ScreenView::update_radio_stops(const ui::Control& radio) {

@@ -1,7 +1,9 @@
 #include "qt/screen_view.h"
 
 #include <QGuiApplication>
+#include <QAbstractScrollArea>
 #include <QScreen>
+#include <QScrollBar>
 
 #include "qt/qt_text.h"
 #include "qt/statement_printer.h"
@@ -29,7 +31,13 @@ ScreenView::ScreenView(ui::ScreenModel& model, ViewOptions options)
     : model_(model),
       scale_(options.scale > 0 ? options.scale : screen_scale()),
       dispatcher_(std::move(options.endings)),
-      print_(std::move(options.print)) {
+      print_(std::move(options.print)),
+      focus_rings_([](QWidget* w) {
+          // The styles show no focus on these: lists, the statement text,
+          // the scroll bar.
+          return dynamic_cast<FormWindow*>(w->window()) &&
+                 (qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QScrollBar*>(w));
+      }) {
     if (!print_)
         print_ = [](QWidget* owner, const QString& text) { print_statement_with_dialog(owner, text); };
     sink_.click = [this](ui::Control& c) { user_action(c, ui::user_click); };
@@ -141,6 +149,7 @@ void ScreenView::changed(ui::Control& control, ui::Prop prop) {
             last_place_ = w->pos();
             placed_ = true;
             if (ui::same_name(control.name(), SUMMARY_FORM)) remember_summary_place();
+            remember_focus(static_cast<ui::Form&>(control), *w);
             w->hide();
         }
         return;

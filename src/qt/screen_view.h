@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "qt/event_dispatch.h"
+#include "qt/focus_ring.h"
 #include "qt/form_window.h"
 #include "qt/widget_factory.h"
 #include "ui/model.h"
@@ -53,6 +54,7 @@ private:
     void bind_keys(ui::Form& form, FormWindow& window);
     void show_form(ui::Form& form, QWidget& window);
     void focus_first(const ui::Form& form);
+    void remember_focus(const ui::Form& form, QWidget& window);
     void update_radio_stops(const ui::Control& radio);
     bool radio_arrow(QWidget* radio, bool forward);
     void keep_focus_reachable(const ui::Control& control, QWidget& w);
@@ -68,6 +70,9 @@ private:
     std::vector<std::unique_ptr<FormWindow>> windows_;
     std::unordered_map<const ui::Control*, QPointer<QWidget>> widgets_;
     std::function<void(QWidget* owner, const QString& text)> print_;
+    FocusRings focus_rings_;
+    // Where the focus was when a screen that returns it was hidden.
+    std::unordered_map<const ui::Form*, QPointer<QWidget>> left_focus_;
     QPoint last_place_;
     bool placed_ = false;
 };

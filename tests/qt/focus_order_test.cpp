@@ -63,13 +63,15 @@ TEST_F(FocusOrderTest, EveryControlThatTakesTheFocusHasOnePlaceInItsScreensChain
 }
 
 // Two controls share a row when they overlap by half the height of the lower
-// one; within a row the chain goes left to right, otherwise downwards.
+// one; within a row the chain goes left to right, otherwise downwards. A
+// screen of two columns starts again at the top of its right column.
 TEST_F(FocusOrderTest, EachStopLiesRightOfOrBelowTheOneBefore) {
     start();
     for (const FormFocus& row : focus_order_table()) {
         const ui::Form* form = screen_model().find_form(row.form);
         ASSERT_NE(form, nullptr) << row.form;
         for (size_t i = 1; i < row.chain.size(); ++i) {
+            if (i == row.right_column) continue;
             const ui::Rect a = form->find(row.chain[i - 1])->geometry();
             const ui::Rect b = form->find(row.chain[i])->geometry();
             SCOPED_TRACE(std::string(row.chain[i - 1]) + " -> " + row.chain[i]);
@@ -79,6 +81,23 @@ TEST_F(FocusOrderTest, EachStopLiesRightOfOrBelowTheOneBefore) {
             else
                 EXPECT_GT(b.y, a.y);
         }
+    }
+}
+
+TEST_F(FocusOrderTest, TheLeftColumnLiesLeftOfTheRightOne) {
+    start();
+    for (const FormFocus& row : focus_order_table()) {
+        if (row.right_column == 0) continue;
+        SCOPED_TRACE(row.form);
+        const ui::Form* form = screen_model().find_form(row.form);
+        auto centre = [&](size_t i) {
+            const ui::Rect r = form->find(row.chain[i])->geometry();
+            return r.x + r.w / 2;
+        };
+        int left = 0, right = form->geometry().w;
+        for (size_t i = 0; i < row.right_column; ++i) left = std::max(left, centre(i));
+        for (size_t i = row.right_column; i < row.chain.size(); ++i) right = std::min(right, centre(i));
+        EXPECT_LT(left, right);
     }
 }
 
@@ -146,11 +165,11 @@ INSTANTIATE_TEST_SUITE_P(
     Screens, FocusChainTest,
     ::testing::Values(
         ChainCase{"summary_customer", EDITION_CUSTOMER, {}, "MAINFORM",
-                  {"BUTTON5", "BUTTON2", "BUTTON9", "COMBO1", "BUTTON15", "BUTTON1", "BUTTON4",
-                   "BUTTON3"}},
+                  {"BUTTON5", "BUTTON9", "COMBO1", "BUTTON15", "BUTTON4", "BUTTON3", "BUTTON2",
+                   "BUTTON1"}},
         ChainCase{"summary_shop", EDITION_SHOP, {}, "MAINFORM",
-                  {"BUTTON5", "BUTTON2", "BUTTON9", "COMBO1", "EDIT4", "EDIT5", "BUTTON1", "CHECK8",
-                   "EDIT7", "BUTTON4", "BUTTON3"}},
+                  {"BUTTON5", "BUTTON9", "COMBO1", "CHECK8", "BUTTON4", "BUTTON3", "BUTTON2",
+                   "EDIT4", "EDIT5", "BUTTON1", "EDIT7"}},
         ChainCase{"title_list", EDITION_CUSTOMER, {{"BUTTON5"}}, "FORM2",
                   {"LIST1", "BUTTON10", "BUTTON11", "BUTTON20"}},
         ChainCase{"comics_customer", EDITION_CUSTOMER, {{"BUTTON5"}, {"LIST1", 0}}, "FORM3",
@@ -172,6 +191,56 @@ INSTANTIATE_TEST_SUITE_P(
                   {"EDIT6", "BUTTON22", "BUTTON21"}},
         ChainCase{"statement_shop", EDITION_SHOP, {}, "FORM5",
                   {"EDIT6", "BUTTON23", "BUTTON22", "BUTTON21"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace scanfee::qtview::testing
+
+namespace scanfee::qtview::testing {
+namespace {
+
+struct ReturnCase {
+    const char* name;
+    int16 edition;
+    std::vector<Qt::Key> keys;  // from the first focus on the summary screen
+    const char* leave_by;       // clicked when not empty (after the keys)
+    const char* back_by;        // on the title list: a button clicked, or Esc when empty
+    const char* expected;
+};
+
+void PrintTo(const ReturnCase& c, std::ostream* out) { *out << c.name; }
+
+class ReturnFocusTest : public ViewTest, public ::testing::WithParamInterface<ReturnCase> {};
+
+TEST_P(ReturnFocusTest, BackOnTheSummaryTheFocusIsWhereTheUserLeftIt) {
+    const ReturnCase& c = GetParam();
+    start(c.edition);
+    QWidget* summary = view_->widget("MAINFORM");
+    for (Qt::Key key : c.keys) press(summary, key);
+    if (*c.leave_by) click(c.leave_by);
+    if (c.back_by) {
+        QWidget* list = view_->widget("FORM2");
+        ASSERT_TRUE(list->isVisible());
+        if (*c.back_by)
+            click(c.back_by);
+        else
+            press(list, Qt::Key_Escape);
+    }
+    ASSERT_TRUE(summary->isVisible());
+    EXPECT_EQ(focus_name(summary), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Summary, ReturnFocusTest,
+    ::testing::Values(
+        ReturnCase{"photo_books_by_mouse", EDITION_CUSTOMER, {}, "BUTTON9", "BUTTON11", "BUTTON9"},
+        ReturnCase{"photo_books_by_keys", EDITION_SHOP, {Qt::Key_Tab, Qt::Key_Space}, "", "", "BUTTON9"},
+        // The button clicked, not the one the keyboard had reached.
+        ReturnCase{"comics_clicked_after_tabbing", EDITION_CUSTOMER, {Qt::Key_Tab}, "BUTTON5", "",
+                   "BUTTON5"},
+        // The totals refreshed by the tick box leave the focus on it.
+        ReturnCase{"special_discount_ticked", EDITION_SHOP,
+                   {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}, "", nullptr, "CHECK8"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
