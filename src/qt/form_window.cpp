@@ -1,6 +1,9 @@
 #include "qt/form_window.h"
 
 #include <QCloseEvent>
+#include <QScrollArea>
+#include <algorithm>
+#include <vector>
 
 #include "qt/program_icon.h"
 
@@ -36,6 +39,68 @@ FormWindow::FormWindow(const ui::Form& form) : QWidget(nullptr, frame_flags(form
 void FormWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     if (on_frame_close) on_frame_close();
+}
+
+void FormWindow::set_design_size(QSize size, bool resizable) {
+    design_ = size;
+    resizable_ = resizable;
+    if (scroll_) scroll_->widget()->setFixedSize(design_);
+    apply_size(design_);
+}
+
+void FormWindow::apply_size(QSize size) {
+    if (resizable_) {
+        // Larger at will, never smaller than designed: nothing may be cut off.
+        setMinimumSize(size);
+        resize(size);
+    } else {
+        setFixedSize(size);
+    }
+}
+
+void FormWindow::fit_within(QSize room) {
+    if (design_.isEmpty()) return;
+    const QSize size = design_.boundedTo(room);
+    if (size != design_ && !scroll_) scroll_controls();
+    // A window already larger than its design (the summary, enlarged by
+    // the user) keeps its size where the screen has room for it.
+    if (resizable_ && size == design_) {
+        setMinimumSize(size);
+        resize(this->size().expandedTo(size).boundedTo(room));
+        return;
+    }
+    apply_size(size);
+}
+
+void FormWindow::scroll_controls() {
+    // The controls move onto a canvas of the design size inside a scrolled
+    // area; their order, and so which lies above which, stays the same.
+    std::vector<QWidget*> controls;
+    for (QObject* child : children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isWindow()) controls.push_back(w);
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("formScrollArea"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->setBackgroundRole(QPalette::Window);
+    auto* canvas = new QWidget;
+    canvas->setObjectName(QStringLiteral("formCanvas"));
+    canvas->setFixedSize(design_);
+    scroll_->setWidget(canvas);
+    for (QWidget* w : controls) {
+        const bool shown = !w->isHidden();
+        const QRect place = w->geometry();
+        w->setParent(canvas);
+        w->setGeometry(place);
+        w->setVisible(shown);
+    }
+    scroll_->setGeometry(rect());
+    scroll_->show();
+}
+
+void FormWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (scroll_) scroll_->setGeometry(rect());
 }
 
 }  // namespace scanfee::qtview

@@ -2,6 +2,7 @@
 // focus goes when a screen opens, radio groups as one stop, and the keys
 // every screen answers.
 #include <QAbstractButton>
+#include <QScrollArea>
 
 #include "qt/focus_order.h"
 #include "qt/key_handling.h"
@@ -85,6 +86,9 @@ void ScreenView::focus_first(const ui::Form& form) {
     // focus change by the keyboard.
     target->window()->setAttribute(Qt::WA_KeyboardFocusChange);
     target->setFocus(Qt::OtherFocusReason);
+    // A screen larger than the screen shows the focused control.
+    if (auto* window = dynamic_cast<FormWindow*>(target->window()); window && window->scroll_area())
+        window->scroll_area()->ensureWidgetVisible(target);
 }
 
 void ScreenView::remember_focus(const ui::Form& form, QWidget& window) {

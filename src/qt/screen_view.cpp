@@ -116,17 +116,55 @@ void ScreenView::show_form(ui::Form& form, QWidget& window) {
             if (other.get() != &window && other->isVisible()) {
                 last_place_ = other->pos();
                 placed_ = true;
+                learn_frame(*other);
             }
         }
-        if (placed_) window.move(last_place_);
+        if (auto* form_window = dynamic_cast<FormWindow*>(&window))
+            place_on_screen(form, *form_window, placed_ ? std::optional<QPoint>(last_place_) : std::nullopt);
         for (const auto& control : form.controls())
             if (control->kind() == ui::Kind::Label)
                 if (QWidget* w = widget(*control)) fit_pending_label(*control, *w, scale_);
     }
     window.show();
+    if (auto* form_window = dynamic_cast<FormWindow*>(&window); opening && form_window) {
+        // The first window shown tells the frame the desktop gives it.
+        const QMargins guessed = frame_;
+        learn_frame(window);
+        if (frame_ != guessed) place_on_screen(form, *form_window, window.pos());
+    }
     window.raise();
     window.activateWindow();
     if (opening) focus_first(form);
+}
+
+void ScreenView::learn_frame(const QWidget& shown) {
+    // The desktop's frame around a window is known once one is shown; the
+    // windows of one program get the same.
+    const QRect outer = shown.frameGeometry(), inner = shown.geometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    if (frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 && frame.bottom() >= 0 &&
+        !frame.isNull())
+        frame_ = frame;
+}
+
+void ScreenView::place_on_screen(const ui::Form& form, FormWindow& window, std::optional<QPoint> place) {
+    // The screen the user works on: the one under the caption bar of the
+    // window this one replaces, else the one the summary stands on.
+    QScreen* screen = nullptr;
+    if (place) screen = QGuiApplication::screenAt(*place + QPoint(frame_.left() + 8, frame_.top() / 2 + 1));
+    if (!screen)
+        if (QWidget* summary = built_widget(*model_.find(SUMMARY_FORM))) screen = summary->screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect room = screen->availableGeometry();
+    const QSize edges(frame_.left() + frame_.right(), frame_.top() + frame_.bottom());
+    const bool scrolled = window.scrolled();
+    window.fit_within(room.size() - edges);
+    // The controls moved into the scrolled area keep their keyboard order.
+    if (window.scrolled() != scrolled) order_focus(form);
+    const QSize outer = window.size() + edges;
+    window.move(inside_room(place ? *place : centred_in(outer, room), outer, room));
 }
 
 void ScreenView::remember_summary_place() {

@@ -2,10 +2,12 @@
 // The window program's view of the screen model: one window per form, one
 // widget per control, every model change mirrored at once and every user
 // action sent through the model to the program's handlers.
+#include <QMargins>
 #include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -53,6 +55,11 @@ private:
     void order_focus(const ui::Form& form);
     void bind_keys(ui::Form& form, FormWindow& window);
     void show_form(ui::Form& form, QWidget& window);
+    // Fits `window` into the available area of the screen the user works on
+    // and moves it wholly inside: to `place` (where the window it replaces
+    // stood) as far as that allows, centred when there is none.
+    void place_on_screen(const ui::Form& form, FormWindow& window, std::optional<QPoint> place);
+    void learn_frame(const QWidget& shown);
     void focus_first(const ui::Form& form);
     void remember_focus(const ui::Form& form, QWidget& window);
     void update_radio_stops(const ui::Control& radio);
@@ -74,6 +81,7 @@ private:
     // Where the focus was when a screen that returns it was hidden.
     std::unordered_map<const ui::Form*, QPointer<QWidget>> left_focus_;
     QPoint last_place_;
+    QMargins frame_;
     bool placed_ = false;
 };
 

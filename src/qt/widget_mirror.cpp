@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "qt/font_map.h"
+#include "qt/form_window.h"
 #include "qt/input_limit.h"
 #include "qt/qt_text.h"
 
@@ -287,9 +288,10 @@ void mirror_geometry(const ui::Control& c, QWidget& w, double scale) {
         w.setGeometry(r);
         return;
     }
-    auto* form = static_cast<const ui::Form*>(&c);
-    if (form->frame() == ui::FrameStyle::Resizable) {
-        // Larger at will, never smaller than designed: nothing may be cut off.
+    const bool resizable = static_cast<const ui::Form*>(&c)->frame() == ui::FrameStyle::Resizable;
+    if (auto* window = dynamic_cast<FormWindow*>(&w)) {
+        window->set_design_size(r.size(), resizable);
+    } else if (resizable) {
         w.setMinimumSize(r.size());
         w.resize(r.size());
     } else {

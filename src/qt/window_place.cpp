@@ -32,9 +32,20 @@ QPoint onto_screens(QPoint place, QSize size, const std::vector<QRect>& screens)
         const QRect seen = top.intersected(screen);
         if (seen.width() >= std::min(strip_width, size.width()) && seen.height() >= 12) return place;
     }
-    const QRect& first = screens.front();
-    return QPoint(first.x() + std::max(0, (first.width() - size.width()) / 2),
-                  first.y() + std::max(0, (first.height() - size.height()) / 2));
+    return centred_in(size, screens.front());
+}
+
+QPoint centred_in(QSize frame, const QRect& room) {
+    return QPoint(room.x() + std::max(0, (room.width() - frame.width()) / 2),
+                  room.y() + std::max(0, (room.height() - frame.height()) / 2));
+}
+
+QPoint inside_room(QPoint place, QSize frame, const QRect& room) {
+    auto clamp = [](int at, int length, int from, int room_length) {
+        return std::max(from, std::min(at, from + room_length - length));
+    };
+    return QPoint(clamp(place.x(), frame.width(), room.x(), room.width()),
+                  clamp(place.y(), frame.height(), room.y(), room.height()));
 }
 
 std::optional<QPoint> remembered_place(const QString& key, QSize size) {

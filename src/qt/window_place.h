@@ -19,4 +19,11 @@ void remember_place(const QString& key, QPoint place);
 // on one of `screens`; otherwise the place that centres it on the first.
 QPoint onto_screens(QPoint place, QSize size, const std::vector<QRect>& screens);
 
+// The least move of a window whose frame is `frame` at `place` that puts it
+// wholly inside `room` (its top-left corner inside when it is larger).
+QPoint inside_room(QPoint place, QSize frame, const QRect& room);
+
+// The place that centres a frame of `frame` in `room`.
+QPoint centred_in(QSize frame, const QRect& room);
+
 }  // namespace scanfee::qtview

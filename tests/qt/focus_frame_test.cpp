@@ -71,14 +71,20 @@ protected:
             w->clearFocus();
             if (QWidget* inner = w->focusProxy()) inner->clearFocus();
             const QImage left = picture(window);
-            const QRect around(w->mapTo(window, QPoint(-4, -4)), w->size() + QSize(8, 8));
+            // The pictures are in device pixels.
+            const double dpr = focused.devicePixelRatio();
+            auto device = [dpr](QRect r) {
+                return QRect(QPoint(int(r.left() * dpr), int(r.top() * dpr)),
+                             QPoint(int((r.right() + 1) * dpr) - 1, int((r.bottom() + 1) * dpr) - 1));
+            };
+            const QRect around = device(QRect(w->mapTo(window, QPoint(-4, -4)), w->size() + QSize(8, 8)));
             const Change change = change_between(focused, left, around);
             EXPECT_TRUE(is_frame(change))
                 << "changed " << change.box.width() << "x" << change.box.height() << " edges "
                 << change.top << "/" << change.bottom << "/" << change.left << "/" << change.right;
             // A list, the statement and the scroll bar are framed whole, not
             // only their current row.
-            const QRect inner(w->mapTo(window, QPoint(2, 2)), w->size() - QSize(4, 4));
+            const QRect inner = device(QRect(w->mapTo(window, QPoint(2, 2)), w->size() - QSize(4, 4)));
             if (qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QAbstractSlider*>(w)) {
                 EXPECT_TRUE(change.box.contains(inner)) << "only part of the control is framed";
             }
