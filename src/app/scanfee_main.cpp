@@ -12,6 +12,7 @@
 #include "qt/font_map.h"
 #include "qt/font_warmup.h"
 #include "qt/guarded_application.h"
+#include "qt/print_pdf_command.h"
 #include "qt/program_icon.h"
 #include "qt/qt_dialogs.h"
 #include "qt/screen_view.h"
@@ -59,7 +60,8 @@ int start(QApplication& app, qtview::FontWarmup& fonts) {
 
     const auto parsed = app::parse_command_line(program_arguments(app), false);
     if (const auto* bad = std::get_if<app::CommandLineError>(&parsed)) {
-        std::fprintf(stderr, "scanfee: %s\nusage: scanfee [--edition shop|customer] [--today YYYY/MM/DD]\n",
+        std::fprintf(stderr, "scanfee: %s\nusage: scanfee [--edition shop|customer] [--today YYYY/MM/DD]\n"
+                     "       scanfee --print-pdf PAPER.TXT OUT.pdf\n",
                      bad->message.c_str());
         return 2;
     }
@@ -84,6 +86,7 @@ int start(QApplication& app, qtview::FontWarmup& fonts) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (const auto status = qtview::run_print_pdf_command(argc, argv)) return *status;
     qtview::FontWarmup fonts;
     qtview::GuardedApplication app(argc, argv);
     try {

@@ -4,12 +4,15 @@
 #include <QAbstractButton>
 #include <QScrollArea>
 
+#include "core/order_state.h"
 #include "qt/focus_order.h"
 #include "qt/key_handling.h"
 #include "qt/qt_text.h"
 #include "qt/radio_groups.h"
 #include "qt/screen_view.h"
-#include "qt/statement_printer.h"
+#include "qt/paper_file.h"
+#include "qt/paper_print.h"
+#include "qt/paper_printer.h"
 #include "ui/user_actions.h"
 
 namespace scanfee::qtview {
@@ -41,7 +44,13 @@ void ScreenView::bind_keys(ui::Form& form, FormWindow& window) {
         actions.print = [this, &form] {
             const ui::Control* text = form.find(PRINTED_TEXT);
             if (text && !dispatcher_.busy() && !dispatcher_.ended())
-                print_(widget(form), to_qt(text->text()));
+                print_(widget(form), paper_text(text->text()), QString::fromUtf8("料金明細"));
+        };
+    } else if (ui::same_name(form.name(), PAPERS_FORM)) {
+        // The papers written before, from the folder they went to.
+        actions.print = [this, &form] {
+            if (!dispatcher_.busy() && !dispatcher_.ended())
+                print_written_paper(widget(form), order().LASTDIR, print_);
         };
     }
     auto* keys = new FormKeys(window, std::move(actions));

@@ -6,7 +6,7 @@
 #include <QScrollBar>
 
 #include "qt/qt_text.h"
-#include "qt/statement_printer.h"
+#include "qt/paper_printer.h"
 #include "qt/widget_factory.h"
 #include "qt/widget_mirror.h"
 #include "qt/window_place.h"
@@ -38,8 +38,9 @@ ScreenView::ScreenView(ui::ScreenModel& model, ViewOptions options)
           return dynamic_cast<FormWindow*>(w->window()) &&
                  (qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QScrollBar*>(w));
       }) {
-    if (!print_)
-        print_ = [](QWidget* owner, const QString& text) { print_statement_with_dialog(owner, text); };
+    if (!print_) print_ = [](QWidget* owner, const QString& text, const QString& name) {
+        print_with_dialog(owner, text, name);
+    };
     sink_.click = [this](ui::Control& c) { user_action(c, ui::user_click); };
     sink_.type = [this](ui::Control& c, const QString& text) {
         user_action(c, [sjis = to_system(text)](ui::Control& target) {

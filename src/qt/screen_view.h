@@ -16,6 +16,7 @@
 #include "qt/event_dispatch.h"
 #include "qt/focus_ring.h"
 #include "qt/form_window.h"
+#include "qt/paper_printer.h"
 #include "qt/widget_factory.h"
 #include "ui/model.h"
 
@@ -25,9 +26,10 @@ struct ViewOptions {
     // Design pixels to screen pixels; 0: the screen's logical DPI / 96.
     double scale = 0;
     RunEndings endings = application_endings();
-    // Ctrl+P on the statement screen, with the text it shows; the window
+    // Ctrl+P: the text of the statement screen, or of a written paper
+    // chosen on the summary screen, with its document name; the window
     // program's print dialog when empty.
-    std::function<void(QWidget* owner, const QString& text)> print;
+    PrintText print;
 };
 
 class ScreenView : public ui::Observer {
@@ -76,7 +78,7 @@ private:
     std::unordered_set<const ui::Form*> built_;
     std::vector<std::unique_ptr<FormWindow>> windows_;
     std::unordered_map<const ui::Control*, QPointer<QWidget>> widgets_;
-    std::function<void(QWidget* owner, const QString& text)> print_;
+    PrintText print_;
     FocusRings focus_rings_;
     // Where the focus was when a screen that returns it was hidden.
     std::unordered_map<const ui::Form*, QPointer<QWidget>> left_focus_;

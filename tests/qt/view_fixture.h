@@ -44,8 +44,9 @@ protected:
         options.endings.on_end = [this] { ++ends_; };
         options.endings.on_fatal = [this](const FatalReport& report) { fatal_ = report; };
         // Never the print dialog: tests see what would be printed.
-        options.print = [this](QWidget*, const QString& text) {
+        options.print = [this](QWidget*, const QString& text, const QString& name) {
             printed_.push_back(text);
+            printed_names_.push_back(name);
             if (on_print_) on_print_(text);
         };
         view_ = std::make_unique<ScreenView>(screen_model(), options);
@@ -82,6 +83,7 @@ protected:
     int ends_ = 0;
     std::optional<FatalReport> fatal_;
     std::vector<QString> printed_;
+    std::vector<QString> printed_names_;
     std::function<void(const QString&)> on_print_;
 };
 

@@ -1,7 +1,8 @@
-#include "qt/statement_printer.h"
+#include "qt/paper_printer.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -22,7 +23,7 @@ constexpr double SMALLEST_POINTS = 6;
 constexpr double MARGIN_MM = 15;
 constexpr double LEADING = 1.2;
 
-// Columns as the statement counts them: a character takes as many half-width
+// Columns as the papers count them: a character takes as many half-width
 // cells as it has bytes in Shift-JIS.
 int cells(QChar c) { return c.unicode() < 0x80 ? 1 : static_cast<int>(system_bytes(QString(c))); }
 
@@ -32,58 +33,60 @@ int line_cells(const QString& line) {
     return n;
 }
 
-QFont statement_font(double points) {
-    QFont font(QString::fromUtf8("ＭＳ 明朝"));
-    font.setPointSizeF(points);
-    font.setKerning(false);
-    return font;
-}
-
-}  // namespace
-
-QStringList statement_lines(const QString& text) {
-    QStringList lines = unix_line_ends(text).split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
-    return lines;
-}
-
 int widest_line(const QStringList& lines) {
     int widest = 1;
     for (const QString& line : lines) widest = std::max(widest, line_cells(line));
     return widest;
 }
 
-void prepare_statement_printer(QPrinter& printer, const QString& text) {
+QFont paper_font(double points) {
+    QFont font(QString::fromUtf8("ＭＳ 明朝"));
+    font.setPointSizeF(points);
+    font.setKerning(false);
+    return font;
+}
+
+QRectF page_area(const QPagedPaintDevice& device) {
+    return QRectF(QPointF(0, 0), device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
+}
+
+}  // namespace
+
+QStringList paper_lines(const QString& text) {
+    QStringList lines = unix_line_ends(text).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+void prepare_paper_device(QPagedPaintDevice& device, const QString& text) {
     auto layout = [](QPageLayout::Orientation orientation) {
         return QPageLayout(QPageSize(QPageSize::A4), orientation,
                            QMarginsF(MARGIN_MM, MARGIN_MM, MARGIN_MM, MARGIN_MM),
                            QPageLayout::Millimeter);
     };
-    printer.setPageLayout(layout(QPageLayout::Portrait));
-    const double cell = QFontMetricsF(statement_font(BODY_POINTS), &printer).horizontalAdvance(QLatin1Char('0'));
-    const double needed = cell * widest_line(statement_lines(text));
-    if (needed > printer.pageLayout().paintRectPixels(printer.resolution()).width())
-        printer.setPageLayout(layout(QPageLayout::Landscape));
-    printer.setDocName(QString::fromUtf8("料金明細"));
+    device.setPageLayout(layout(QPageLayout::Portrait));
+    const double cell = QFontMetricsF(paper_font(BODY_POINTS), &device).horizontalAdvance(QLatin1Char('0'));
+    if (cell * widest_line(paper_lines(text)) > page_area(device).width())
+        device.setPageLayout(layout(QPageLayout::Landscape));
 }
 
-PrintLayout print_statement(QPrinter& printer, const QString& text) {
-    const QStringList lines = statement_lines(text);
+PrintLayout print_paper(QPagedPaintDevice& device, const QString& text) {
+    const QStringList lines = paper_lines(text);
     PrintLayout layout;
     QPainter painter;
-    if (!painter.begin(&printer)) return layout;
-    const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+    if (!painter.begin(&device)) return layout;
+    const QRectF page = page_area(device);
 
-    // The widest line decides the size: a statement is never cut at the
-    // right edge, and never printed larger than business papers are.
+    // The widest line decides the size: a paper is never cut at the right
+    // edge, and never printed larger than business papers are.
     const int widest = widest_line(lines);
-    QFont font = statement_font(BODY_POINTS);
-    double cell = QFontMetricsF(font, &printer).horizontalAdvance(QLatin1Char('0'));
+    QFont font = paper_font(BODY_POINTS);
+    double cell = QFontMetricsF(font, &device).horizontalAdvance(QLatin1Char('0'));
     if (cell * widest > page.width()) {
-        font = statement_font(std::max(SMALLEST_POINTS, BODY_POINTS * page.width() / (cell * widest)));
-        cell = QFontMetricsF(font, &printer).horizontalAdvance(QLatin1Char('0'));
+        font = paper_font(std::max(SMALLEST_POINTS, BODY_POINTS * page.width() / (cell * widest)));
+        cell = QFontMetricsF(font, &device).horizontalAdvance(QLatin1Char('0'));
     }
-    const QFontMetricsF metrics(font, &printer);
+    const QFontMetricsF metrics(font, &device);
     // A little leading, as on printed forms, keeps long lists readable.
     const double line_height = metrics.lineSpacing() * LEADING;
     // Two lines at the foot hold the page number.
@@ -94,7 +97,7 @@ PrintLayout print_statement(QPrinter& printer, const QString& text) {
     painter.setFont(font);
     painter.setPen(Qt::black);
     for (int p = 0; p < pages; ++p) {
-        if (p > 0) printer.newPage();
+        if (p > 0) device.newPage();
         const auto first = static_cast<qsizetype>(p) * per_page;
         const qsizetype last = std::min<qsizetype>(lines.size(), first + per_page);
         for (qsizetype i = first; i < last; ++i) {
@@ -110,18 +113,19 @@ PrintLayout print_statement(QPrinter& printer, const QString& text) {
         const double width = metrics.horizontalAdvance(number);
         painter.drawText(QPointF((page.width() - width) / 2, page.height() - metrics.descent()), number);
     }
-    painter.end();
+    if (!painter.end()) layout.pages = 0;
     return layout;
 }
 
-bool print_statement_with_dialog(QWidget* owner, const QString& text) {
+bool print_with_dialog(QWidget* owner, const QString& text, const QString& name) {
     QPrinter printer(QPrinter::HighResolution);
-    prepare_statement_printer(printer, text);
+    prepare_paper_device(printer, text);
+    printer.setDocName(name);
     QPrintDialog dialog(&printer, owner);
-    dialog.setWindowTitle(QString::fromUtf8("料金明細の印刷"));
+    dialog.setWindowTitle(QString::fromUtf8("%1の印刷").arg(name));
     apply_dialog_look(dialog);
     if (dialog.exec() != QDialog::Accepted) return false;
-    if (print_statement(printer, text).pages > 0) return true;
+    if (print_paper(printer, text).pages > 0) return true;
     // A printer that refuses the job, or a PDF file that cannot be created.
     run_message_box(owner, rt::to_sjis("印刷エラーメッセージ"),
                     rt::to_sjis("印刷できませんでした。プリンターと出力先のファイルを確かめてください。"),

@@ -11,7 +11,7 @@
 
 #include "keyboard.h"
 #include "qt/qt_text.h"
-#include "qt/statement_printer.h"
+#include "qt/paper_printer.h"
 #include "qt/view_fixture.h"
 
 namespace scanfee::qtview::testing {
@@ -62,7 +62,7 @@ TEST(StatementLinesTest, LineEndsOfEveryKindSplitTheText) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        EXPECT_EQ(statement_lines(QString::fromUtf8(c.text)), c.lines);
+        EXPECT_EQ(paper_lines(QString::fromUtf8(c.text)), c.lines);
     }
 }
 
@@ -77,11 +77,11 @@ protected:
 
     PrintLayout print_to_pdf(const QString& text) {
         QPrinter printer(QPrinter::HighResolution);
-        prepare_statement_printer(printer, text);
+        prepare_paper_device(printer, text);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf_);
         orientation_ = printer.pageLayout().orientation();
-        return print_statement(printer, text);
+        return print_paper(printer, text);
     }
 
     QString tool_;
@@ -116,7 +116,7 @@ TEST_F(StatementPrintTest, CtrlPPrintsEveryLineOfTheStatementOverPages) {
             if (!without_blanks(line).isEmpty() && !line.contains(foot)) found << without_blanks(line);
     }
     QStringList expected;
-    for (const QString& line : statement_lines(text))
+    for (const QString& line : paper_lines(text))
         if (!without_blanks(line).isEmpty()) expected << without_blanks(line);
     EXPECT_EQ(found, expected);
 }
@@ -152,10 +152,10 @@ TEST_F(StatementPrintTest, AWideStatementTurnsThePageThenPrintsSmallerNotCut) {
 
 TEST(StatementPrinterTest, AFileThatCannotBeCreatedPrintsNoPage) {
     QPrinter printer(QPrinter::HighResolution);
-    prepare_statement_printer(printer, statement(3));
+    prepare_paper_device(printer, statement(3));
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QStringLiteral("/nonexistent-folder/statement.pdf"));
-    EXPECT_EQ(print_statement(printer, statement(3)).pages, 0);
+    EXPECT_EQ(print_paper(printer, statement(3)).pages, 0);
 }
 
 }  // namespace
