@@ -11,6 +11,19 @@ set(CMAKE_EXE_LINKER_FLAGS_RELEASE "-Wl,-z,relro,-z,now")
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
+# The programs go without the compiler's notes, as Debian's own do
+# (dh_strip removes these sections; lintian: binary-has-unneeded-section).
+# The programs are installed and stripped before this runs.
+install(CODE "
+  foreach(program scanfee scanfee-run)
+    execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\"
+      RESULT_VARIABLE failed)
+    if(failed)
+      message(FATAL_ERROR \"objcopy failed on \${program}\")
+    endif()
+  endforeach()")
+
 # One launcher per edition.
 install(FILES dist/scanfee-customer.desktop dist/scanfee-shop.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

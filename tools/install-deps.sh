@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libfontconfig-dev qt6-qpa-plugins libgtest-dev
           libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n xvfb xauth
-          poppler-utils dpkg-dev file desktop-file-utils xdotool imagemagick "$@")
+          poppler-utils dpkg-dev file desktop-file-utils lintian xdotool imagemagick "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -17,6 +17,7 @@
 #include "qt/qt_dialogs.h"
 #include "qt/screen_view.h"
 #include "qt/timing_probe.h"
+#include "qt/window_identity.h"
 #include "screens/controls.h"
 #include "ui/user_actions.h"
 
@@ -68,9 +69,8 @@ int start(QApplication& app, qtview::FontWarmup& fonts) {
     // Each edition has its own launcher, scanfee-customer.desktop or
     // scanfee-shop.desktop, which desktops match the window with.
     const auto& options = std::get<app::CommandLine>(parsed).options;
-    QGuiApplication::setDesktopFileName(options.edition == EDITION_SHOP
-                                            ? QStringLiteral("scanfee-shop")
-                                            : QStringLiteral("scanfee-customer"));
+    qtview::identify_windows(options.edition == EDITION_SHOP ? QStringLiteral("scanfee-shop")
+                                                             : QStringLiteral("scanfee-customer"));
 
     qtview::install_program_fonts();
     // The program speaks Japanese whatever the desktop's language: the file

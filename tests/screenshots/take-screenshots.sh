@@ -2,18 +2,20 @@
 # Screenshots of the real window program: starts an X server of its own
 # (Xvfb), runs scanfee in both editions, reaches every screen through the
 # program's own buttons and dialogs as a user would, and saves each window
-# as a PNG in OUTDIR. Then runs the layout test on the same X server.
+# as a PNG in OUTDIR. The shop's power of attorney, written on the way, is
+# printed with --print-pdf and its first page saved as a PNG as well. Then
+# runs the layout test on the same X server.
 #   take-screenshots.sh SCANFEE LAYOUT_TEST OUTDIR [GUIDE_IMAGES]
 # With GUIDE_IMAGES (docs/images) it also checks that the guide's pictures
 # still show the program as it is (tools/update-guide-images.sh renews them).
-# Exits 77 (skipped) when Xvfb, xdotool or ImageMagick is missing.
+# Exits 77 (skipped) when Xvfb, xdotool, ImageMagick or pdftoppm is missing.
 set -euo pipefail
 scanfee=$1 layout_test=$2 outdir=$3 guide_images=${4:-}
 data=$(cd "$(dirname "$0")/data" && pwd)
 
-for tool in Xvfb xdotool import identify; do
+for tool in Xvfb xdotool import identify pdftoppm; do
   if ! command -v "$tool" >/dev/null; then
-    echo "screenshots: skipped, $tool is not installed (xvfb, xdotool, imagemagick)"
+    echo "screenshots: skipped, $tool is not installed (xvfb, xdotool, imagemagick, poppler-utils)"
     exit 77
   fi
 done
@@ -53,13 +55,21 @@ wait_gone() {
 }
 
 # Answers a dialog the program opened on the way: OK to its notices, cancel
-# to the save dialogs and the application number. True if there was one.
+# to the save dialogs and the application number, but the power of
+# attorney is kept under a name typed over the proposed one. True if there
+# was one.
 answer_dialog() {
   local w name key
   for w in $(visible_windows); do
     name=$(xdotool getwindowname "$w" 2>/dev/null) || continue
     case $name in
       *お知らせ*|*チェック*) key=Return ;;
+      複写作業の為の委任状の出力)
+        xdotool windowfocus --sync "$w"
+        xdotool type --delay 10 "$work/attorney"
+        xdotool key Return
+        wait_gone "$w"
+        return 0 ;;
       *の出力|申込み番号の登録) key=Escape ;;
       *) continue ;;
     esac
@@ -201,6 +211,14 @@ for edition in customer shop; do
   wait "$program_pid" || fail "the $edition edition ended with status $?: $(cat "$work/$edition.log")"
   program_pid=""
 done
+
+# The power of attorney: the typed name replaced the proposed "委任状" and
+# kept its ".TXT"; printed as Ctrl+P prints it.
+[ -f "$work/attorney.TXT" ] || fail "the power of attorney was not saved as attorney.TXT: $(ls "$work")"
+"$scanfee" --print-pdf "$work/attorney.TXT" "$work/attorney.pdf" 2>"$work/print.log" \
+  || fail "--print-pdf failed: $(cat "$work/print.log")"
+pdftoppm -png -r 72 -f 1 -l 1 -singlefile "$work/attorney.pdf" "$outdir/shop-attorney-print"
+echo "screenshots: shop-attorney-print.png $(identify -format %wx%h "$outdir/shop-attorney-print.png")"
 
 "$layout_test"
 
