@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/recovery_start.h"
 #include "app/start_options.h"
 #include "core/program.h"
 #include "core/startup.h"
@@ -16,6 +17,7 @@
 #include "qt/qt_dialogs.h"
 #include "qt/screen_view.h"
 #include "qt/timing_probe.h"
+#include "runtime/state_folder.h"
 #include "screens/controls.h"
 #include "ui/user_actions.h"
 
@@ -45,6 +47,9 @@ int run(QApplication& app, const StartOptions& options, qtview::FontWarmup& font
     qtview::install_timing_probe(view.widget(*screens::scr().MAINFORM), [&view] {
         view.dispatcher().act(*screens::scr().BUTTON1, ui::user_click);
     });
+    // An order that an earlier run left unsaved is offered back over the
+    // summary screen; from here on the order on screen is kept safe.
+    app::keep_recovery_copy_in(rt::user_state_folder(), options.edition);
     return app.exec();
 }
 

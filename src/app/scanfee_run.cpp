@@ -8,6 +8,7 @@
 #include "app/driver/driver_error.h"
 #include "app/driver/fatal_output.h"
 #include "app/driver/script_runner.h"
+#include "app/recovery_start.h"
 #include "app/start_options.h"
 #include "core/startup.h"
 #include "runtime/fatal.h"
@@ -20,12 +21,14 @@ int run(int argc, char** argv) {
     const auto parsed = app::parse_command_line({argv + 1, argv + argc}, true);
     if (const auto* bad = std::get_if<app::CommandLineError>(&parsed)) {
         std::cerr << "scanfee-run: " << bad->message << "\n"
-                  << "usage: scanfee-run [--edition shop|customer] [--today YYYY/MM/DD] [SCRIPT]\n";
+                  << "usage: scanfee-run [--edition shop|customer] [--today YYYY/MM/DD] "
+                     "[--recovery DIR] [SCRIPT]\n";
         return 2;
     }
 
     const StartOptions options = std::get<app::CommandLine>(parsed).options;
     const std::string script_path = std::get<app::CommandLine>(parsed).script;
+    const std::string recovery_folder = std::get<app::CommandLine>(parsed).recovery_folder;
     std::string content;
     if (script_path.empty()) {
         std::ostringstream in;
@@ -54,6 +57,7 @@ int run(int argc, char** argv) {
         for (; first < lines.size() && driver::is_answer(lines[first]); ++first)
             driver::queue_answer(dialogs, lines[first]);
         start_up(options);
+        if (!recovery_folder.empty()) app::keep_recovery_copy_in(recovery_folder, options.edition);
         driver::run_script(lines, first, dialogs, std::cout);
     } catch (const driver::DriverError& e) {
         std::cout.flush();

@@ -1,6 +1,10 @@
+#include <algorithm>
+#include <vector>
+
 #include "core/order_state.h"
 #include "files/file_steps.h"
 #include "files/order_file.h"
+#include "files/recovery.h"
 #include "runtime/sjis.h"
 #include "runtime/text_file.h"
 #include "screens/controls.h"
@@ -39,11 +43,28 @@ std::string coupon_line(const std::string& coupon) {
     return quoted;
 }
 
-void write_lines(rt::TextFileWriter& file) {
-    OrderState& s = order();
+// The slots a category writes: the counted titles, or, for the order as it
+// stands on the screens, also the title being entered in the slot after them
+// (the title list counts it only when the entry screen closes). A slot whose
+// title was emptied is left out, as closing the entry screen removes it.
+std::vector<int> written_slots(int category, bool on_screen) {
+    const OrderState& s = order();
+    int count = std::min<int>(s.TITLECOUNT(category), SLOT_COUNT);
+    std::vector<int> slots;
+    if (!on_screen) {
+        for (int slot = 0; slot < count; ++slot) slots.push_back(slot);
+        return slots;
+    }
+    while (count < SLOT_COUNT && !s.TITLE(count, category).empty()) ++count;
+    for (int slot = 0; slot < count; ++slot)
+        if (!s.TITLE(slot, category).empty()) slots.push_back(slot);
+    return slots;
+}
+
+void write_lines(rt::TextFileWriter& file, const std::string& name, bool on_screen) {
+    const OrderState& s = order();
     if (s.EDITION == EDITION_SHOP) {
-        s.CUSTNAME = screens::scr().EDIT7->text();
-        if (!s.CUSTNAME.empty()) file.write("お客様氏名:"_sj, s.CUSTNAME);
+        if (!name.empty()) file.write("お客様氏名:"_sj, name);
         if (s.ADVANCE > 0) file.write("前受額:"_sj, rt::digits_single(s.ADVANCE));
         if (s.SMALLDISC > 0) file.write("少額割引額:"_sj, rt::digits_single(s.SMALLDISC));
     }
@@ -51,26 +72,43 @@ void write_lines(rt::TextFileWriter& file) {
     // The count never exceeds the slots that exist, whatever it says.
     for (int i = 0; i < s.COUPONCOUNT && i < COUPON_SLOTS; ++i)
         file.write(coupon_line(s.COUPON[size_t(i)]));
-    for (int category = 0; category < CATEGORY_COUNT; ++category) {
-        if (s.TITLECOUNT(category) <= 0) continue;
-        for (s.CURTITLE = 0; s.CURTITLE < s.TITLECOUNT(category) && s.CURTITLE < SLOT_COUNT;
-             ++s.CURTITLE)
-            file.write(title_line(s.CURTITLE, category));
-    }
+    for (int category = 0; category < CATEGORY_COUNT; ++category)
+        for (int slot : written_slots(category, on_screen))
+            file.write(title_line(slot, category));
+}
+
+// The writer's own steps: the name is taken from its box, and CURTITLE is
+// left where the loop over the titles leaves it, at the title count of the
+// last category that has titles.
+void write_order(rt::TextFileWriter& file) {
+    OrderState& s = order();
+    if (s.EDITION == EDITION_SHOP) s.CUSTNAME = screens::scr().EDIT7->text();
+    write_lines(file, s.CUSTNAME, false);
+    for (int category = 0; category < CATEGORY_COUNT; ++category)
+        if (s.TITLECOUNT(category) > 0)
+            s.CURTITLE = static_cast<int16>(std::min<int>(s.TITLECOUNT(category), SLOT_COUNT));
 }
 
 }  // namespace
 
 std::string order_file_bytes() {
     rt::TextFileWriter file("");
-    write_lines(file);
+    write_order(file);
+    return file.bytes();
+}
+
+std::string order_on_screen_bytes() {
+    rt::TextFileWriter file("");
+    write_lines(file, screens::scr().EDIT7 ? screens::scr().EDIT7->text() : std::string(), true);
     return file.bytes();
 }
 
 bool WFILE_SUB() {
     rt::TextFileWriter file(order().FILENAME, rt::WriteMode::Replace);
-    write_lines(file);
-    return commit_file(screens::scr().MAINFORM, file);
+    write_order(file);
+    if (!commit_file(screens::scr().MAINFORM, file)) return false;
+    note_order_saved();
+    return true;
 }
 
 }  // namespace scanfee::files

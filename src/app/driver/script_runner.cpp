@@ -171,6 +171,10 @@ Outcome run_script(const std::vector<ScriptLine>& lines, size_t first, ScriptDia
                 Control& control = reachable(c.control);
                 expect_kind(control, {Kind::HScroll}, "scroll");
                 event = ui::user_scroll(control, parse_int(c.rest, "a position"));
+            } else if (c.verb == "undo" && !c.has_rest) {
+                Control& control = reachable(c.control);
+                expect_kind(control, {Kind::List}, "undo in");
+                event = ui::user_undo(control);
             } else if (c.verb == "close" && !c.has_rest) {
                 Control& control = reachable(c.control);
                 expect_kind(control, {Kind::Form}, "close");
