@@ -17,7 +17,7 @@ using namespace rt::literals;
 // A flag or code as the single digit the format holds.
 std::string digit(int16 value) { return rt::digits_int(value); }
 
-std::string title_line(int slot, int category) {
+std::string title_line(int slot, int category, const std::string& title) {
     const OrderState& s = order();
     std::string first = digit(int16(category)) + digit(s.EDTYPE(slot, category)) +
                         digit(s.WORK(slot, category));
@@ -25,7 +25,7 @@ std::string title_line(int slot, int category) {
     std::string second = digit(s.OPT_EDIT(slot, category)) + digit(s.OPT_NOMOIRE(slot, category)) +
                          digit(s.OPT_SINGLE(slot, category)) + digit(s.OPT_TRIM(slot, category));
     return first + "," + second + "," + rt::digits_int(s.DPI(slot, category)) + "," +
-           digit(s.GIFT(slot, category)) + "," + s.TITLE(slot, category);
+           digit(s.GIFT(slot, category)) + "," + title;
 }
 
 // A coupon line is read back as one field of the field reader, which ends a
@@ -43,23 +43,49 @@ std::string coupon_line(const std::string& coupon) {
     return quoted;
 }
 
-// The slots a category writes: the counted titles, or, for the order as it
-// stands on the screens, also the title being entered in the slot after them
-// (the title list counts it only when the entry screen closes). A slot whose
-// title was emptied is left out, as closing the entry screen removes it.
-std::vector<int> written_slots(int category, bool on_screen) {
-    const OrderState& s = order();
-    int count = std::min<int>(s.TITLECOUNT(category), SLOT_COUNT);
-    std::vector<int> slots;
-    if (!on_screen) {
-        for (int slot = 0; slot < count; ++slot) slots.push_back(slot);
+// The title of each slot as it is written. For the order as it stands on
+// the screens, the title being entered is the text of its box: the entry
+// screen stores it when it closes.
+class Titles {
+public:
+    explicit Titles(bool on_screen) {
+        const screens::Controls& c = screens::scr();
+        if (on_screen && c.FORM3 && c.FORM3->visible()) {
+            entry_category_ = order().CATEGORY;
+            entry_slot_ = order().CURTITLE;
+            entry_title_ = c.EDIT1->text();
+        }
+        on_screen_ = on_screen;
+    }
+
+    const std::string& of(int slot, int category) const {
+        if (slot == entry_slot_ && category == entry_category_) return entry_title_;
+        return order().TITLE(slot, category);
+    }
+
+    // The slots a category writes: the counted titles, and on the screens
+    // also the title being entered after them (the title list counts it
+    // when the entry screen closes). An emptied title is left out there, as
+    // closing the entry screen removes it.
+    std::vector<int> slots(int category) const {
+        int count = std::min<int>(order().TITLECOUNT(category), SLOT_COUNT);
+        std::vector<int> slots;
+        if (!on_screen_) {
+            for (int slot = 0; slot < count; ++slot) slots.push_back(slot);
+            return slots;
+        }
+        while (count < SLOT_COUNT && !of(count, category).empty()) ++count;
+        for (int slot = 0; slot < count; ++slot)
+            if (!of(slot, category).empty()) slots.push_back(slot);
         return slots;
     }
-    while (count < SLOT_COUNT && !s.TITLE(count, category).empty()) ++count;
-    for (int slot = 0; slot < count; ++slot)
-        if (!s.TITLE(slot, category).empty()) slots.push_back(slot);
-    return slots;
-}
+
+private:
+    bool on_screen_ = false;
+    int entry_category_ = -1;
+    int entry_slot_ = -1;
+    std::string entry_title_;
+};
 
 void write_lines(rt::TextFileWriter& file, const std::string& name, bool on_screen) {
     const OrderState& s = order();
@@ -72,9 +98,10 @@ void write_lines(rt::TextFileWriter& file, const std::string& name, bool on_scre
     // The count never exceeds the slots that exist, whatever it says.
     for (int i = 0; i < s.COUPONCOUNT && i < COUPON_SLOTS; ++i)
         file.write(coupon_line(s.COUPON[size_t(i)]));
+    const Titles titles(on_screen);
     for (int category = 0; category < CATEGORY_COUNT; ++category)
-        for (int slot : written_slots(category, on_screen))
-            file.write(title_line(slot, category));
+        for (int slot : titles.slots(category))
+            file.write(title_line(slot, category, titles.of(slot, category)));
 }
 
 // The writer's own steps: the name is taken from its box, and CURTITLE is
