@@ -1,5 +1,6 @@
 #include "app/recovery_start.h"
 
+#include "app/background_store.h"
 #include "files/file_steps.h"
 #include "files/recovery.h"
 #include "runtime/sjis.h"
@@ -8,7 +9,7 @@
 
 namespace scanfee::app {
 
-void keep_recovery_copy_in(const std::string& folder, rt::int16 edition) {
+void keep_recovery_copy_in(const std::string& folder, rt::int16 edition, bool background) {
     auto store = files::folder_recovery_store(folder, edition);
     if (!store) {
         const rt::FileError& error = store.error();
@@ -19,7 +20,8 @@ void keep_recovery_copy_in(const std::string& folder, rt::int16 edition) {
                         ui::Buttons::Ok, ui::Icon::Exclamation);
         return;
     }
-    files::start_recovery(std::move(store).value());
+    std::unique_ptr<files::RecoveryStore> kept = std::move(store).value();
+    files::start_recovery(background ? in_background(std::move(kept)) : std::move(kept));
     files::offer_recovery();
 }
 

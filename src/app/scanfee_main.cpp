@@ -9,6 +9,7 @@
 #include "app/start_options.h"
 #include "core/program.h"
 #include "core/startup.h"
+#include "files/recovery.h"
 #include "qt/event_dispatch.h"
 #include "qt/font_map.h"
 #include "qt/font_warmup.h"
@@ -49,8 +50,11 @@ int run(QApplication& app, const StartOptions& options, qtview::FontWarmup& font
     });
     // An order that an earlier run left unsaved is offered back over the
     // summary screen; from here on the order on screen is kept safe.
-    app::keep_recovery_copy_in(rt::user_state_folder(), options.edition);
-    return app.exec();
+    app::keep_recovery_copy_in(rt::user_state_folder(), options.edition, true);
+    const int status = app.exec();
+    // The last copy reaches the disk before the run ends.
+    files::stop_recovery();
+    return status;
 }
 
 int start(QApplication& app, qtview::FontWarmup& fonts) {
