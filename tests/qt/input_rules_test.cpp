@@ -18,17 +18,7 @@ using rt::literals::operator""_sj;
 
 class InputRulesTest : public ViewTest {
 protected:
-    QLineEdit* edit(const char* name) {
-        if (auto* combo = qobject_cast<QComboBox*>(view_->widget(name))) return combo->lineEdit();
-        return widget<QLineEdit>(name);
-    }
-
-    void commit(QLineEdit* target, const QString& text) {
-        target->setFocus();
-        QInputMethodEvent event;
-        event.setCommitString(text);
-        QApplication::sendEvent(target, &event);
-    }
+    QLineEdit* edit(const char* name) { return line_edit(name); }
 
     void paste(QLineEdit* target, const QString& text) {
         QApplication::clipboard()->setText(text);

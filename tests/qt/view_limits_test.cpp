@@ -18,18 +18,7 @@ class LimitsTest : public ViewTest {
 protected:
     void SetUp() override { start(EDITION_SHOP); }
 
-    QLineEdit* edit(const char* name) {
-        if (auto* combo = qobject_cast<QComboBox*>(view_->widget(name))) return combo->lineEdit();
-        return widget<QLineEdit>(name);
-    }
-
-    // What an input method hands over when the user confirms a conversion.
-    void commit(QLineEdit* target, const QString& text) {
-        target->setFocus();
-        QInputMethodEvent event;
-        event.setCommitString(text);
-        QApplication::sendEvent(target, &event);
-    }
+    QLineEdit* edit(const char* name) { return line_edit(name); }
 };
 
 TEST_F(LimitsTest, DigitsOnlyBoxRefusesLettersAndASeventhDigit) {
