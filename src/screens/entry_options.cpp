@@ -15,9 +15,6 @@ namespace scanfee::screens {
 namespace {
 
 using namespace rt::literals;
-using entry::cat;
-using entry::saddle_screen;
-using entry::slot;
 
 std::string pixels(double factor, int16 dpi) {
     return rt::digits_single(static_cast<single>(rt::round_half_away(factor * dpi)));
@@ -25,7 +22,7 @@ std::string pixels(double factor, int16 dpi) {
 
 }  // namespace
 
-bool entry::saddle_screen() {
+bool saddle_screen() {
     return cat() == CAT_SADDLE_MAGAZINE || (cat() == CAT_DOUJIN && scr().RADIO1->checked() == 1);
 }
 

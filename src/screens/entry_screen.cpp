@@ -19,9 +19,6 @@ namespace scanfee::screens {
 namespace {
 
 using namespace rt::literals;
-using entry::cat;
-using entry::saddle_screen;
-using entry::slot;
 
 void show_all(std::initializer_list<ui::Control*> controls, bool visible) {
     for (ui::Control* c : controls) c->set_visible(visible);

@@ -2,7 +2,7 @@
 // The title slot that the entry screen shows, for the entry screen's files.
 #include "core/order_state.h"
 
-namespace scanfee::screens::entry {
+namespace scanfee::screens {
 
 inline int16 slot() { return order().CURTITLE; }
 inline int16 cat() { return order().CATEGORY; }
@@ -11,4 +11,4 @@ inline int16 cat() { return order().CATEGORY; }
 // saddle-stitched magazines, and doujinshi while "中綴じ版" is checked.
 bool saddle_screen();
 
-}  // namespace scanfee::screens::entry
+}  // namespace scanfee::screens
