@@ -11,7 +11,7 @@ void define_screens(ui::ScreenModel& model) {
     using namespace rows;
     FormRow form_row{};
     ui::Form* f = nullptr;
-#define FORM(NAME, CAPTION, WIDTH, HEIGHT, FRAME, BUTTONS)                         \
+#define FORM(NAME, CAPTION, WIDTH, HEIGHT, FRAME, BUTTONS)                    \
     form_row = {#NAME, CAPTION, WIDTH, HEIGHT, frame::FRAME, names::BUTTONS}; \
     f = &add_form(model, form_row);
 #define CONTROL(NAME, KIND, CAPTION, LEFT, TOP, WIDTH, HEIGHT, FACE, SIZE, ALIGN, TEXT, BACK, \

@@ -115,9 +115,9 @@ TEST_F(ScreenTablesTest, LimitsBelongToTheInputBoxesThatTheDesignGivesThem) {
         ui::Ime ime;
     };
     const Case boxes[] = {
-        {"EDIT1", false, 0, ui::Ime::On},  {"EDIT2", true, 5, ui::Ime::Off},
-        {"EDIT3", true, 3, ui::Ime::Off},  {"EDIT4", true, 6, ui::Ime::Off},
-        {"EDIT5", true, 5, ui::Ime::Off},  {"EDIT7", false, 0, ui::Ime::On},
+        {"EDIT1", false, 0, ui::Ime::On}, {"EDIT2", true, 5, ui::Ime::Off},
+        {"EDIT3", true, 3, ui::Ime::Off}, {"EDIT4", true, 6, ui::Ime::Off},
+        {"EDIT5", true, 5, ui::Ime::Off}, {"EDIT7", false, 0, ui::Ime::On},
     };
     std::set<std::string> limited;
     for (const Case& tc : boxes) {
