@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include <cmath>
+
 #include "qt/qt_text.h"
 #include "qt/paper_printer.h"
 #include "qt/widget_factory.h"
@@ -158,7 +160,11 @@ void ScreenView::place_on_screen(const ui::Form& form, FormWindow& window, std::
         if (QWidget* summary = built_widget(*model_.find(SUMMARY_FORM))) screen = summary->screen();
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;
-    const QRect room = screen->availableGeometry();
+    QRect room = screen->availableGeometry();
+    // At a fractional scale the logical area is rounded, and may reach half
+    // a pixel beyond the screen's last one.
+    if (const double dpr = screen->devicePixelRatio(); dpr != std::floor(dpr))
+        room.adjust(0, 0, -1, -1);
     const QSize edges(frame_.left() + frame_.right(), frame_.top() + frame_.bottom());
     const bool scrolled = window.scrolled();
     window.fit_within(room.size() - edges);

@@ -73,6 +73,13 @@ protected:
         EXPECT_TRUE(room.contains(frame))
             << "frame " << frame.x() << "," << frame.y() << " " << frame.width() << "x"
             << frame.height() << " on " << room.width() << "x" << room.height();
+        // In the screen's own pixels too, where the scale rounds.
+        const QStringList pixels = QString::fromLatin1(qgetenv("SCANFEE_TEST_SCREEN")).split(QLatin1Char('x'));
+        if (pixels.size() == 2) {
+            const double dpr = window->screen()->devicePixelRatio();
+            EXPECT_LE((frame.x() + frame.width()) * dpr, pixels[0].toInt()) << "at the right";
+            EXPECT_LE((frame.y() + frame.height()) * dpr, pixels[1].toInt()) << "at the bottom";
+        }
         const QSize design = window->design_size();
         const bool fits = design.width() <= window->width() && design.height() <= window->height();
         EXPECT_EQ(window->scrolled(), !fits) << design.width() << "x" << design.height();
