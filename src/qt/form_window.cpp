@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QScrollArea>
+#include <QStyle>
 #include <algorithm>
 #include <vector>
 
@@ -60,8 +61,17 @@ void FormWindow::apply_size(QSize size) {
 
 void FormWindow::fit_within(QSize room) {
     if (design_.isEmpty()) return;
-    const QSize size = design_.boundedTo(room);
-    if (size != design_ && !scroll_) scroll_controls();
+    QSize size = design_.boundedTo(room);
+    if (size != design_) {
+        if (!scroll_) scroll_controls();
+        // The scroll bar of the one direction that does not fit takes room
+        // of its own where the other has it, rather than cover the design.
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+        if (size.height() < design_.height())
+            size.setWidth(std::min(room.width(), design_.width() + bar));
+        if (size.width() < design_.width())
+            size.setHeight(std::min(room.height(), design_.height() + bar));
+    }
     // A window already larger than its design (the summary, enlarged by
     // the user) keeps its size where the screen has room for it.
     if (resizable_ && size == design_) {

@@ -86,6 +86,11 @@ protected:
         if (!fits) {
             QScrollArea* area = window->scroll_area();
             ASSERT_NE(area, nullptr);
+            // A scroll bar only for a direction that does not fit.
+            const QSize client = room.size() - (frame.size() - window->size());
+            const int bar = area->verticalScrollBar()->sizeHint().width();
+            EXPECT_EQ(area->horizontalScrollBar()->isVisible(), design.width() + bar > client.width());
+            EXPECT_EQ(area->verticalScrollBar()->isVisible(), design.height() + bar > client.height());
             // The scroll bars reach the far edges of the design.
             EXPECT_GE(area->viewport()->width() + area->horizontalScrollBar()->maximum(), design.width());
             EXPECT_GE(area->viewport()->height() + area->verticalScrollBar()->maximum(), design.height());
