@@ -7,12 +7,11 @@
 #include "core/order_state.h"
 #include "qt/focus_order.h"
 #include "qt/key_handling.h"
-#include "qt/qt_text.h"
-#include "qt/radio_groups.h"
-#include "qt/screen_view.h"
 #include "qt/paper_file.h"
 #include "qt/paper_print.h"
 #include "qt/paper_printer.h"
+#include "qt/radio_groups.h"
+#include "qt/screen_view.h"
 #include "ui/user_actions.h"
 
 namespace scanfee::qtview {

@@ -1,10 +1,9 @@
 #include "qt/screen_view.h"
 
-#include <QGuiApplication>
 #include <QAbstractScrollArea>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
-
 #include <cmath>
 
 #include "qt/qt_text.h"
@@ -156,8 +155,9 @@ void ScreenView::place_on_screen(const ui::Form& form, FormWindow& window, std::
     // window this one replaces, else the one the summary stands on.
     QScreen* screen = nullptr;
     if (place) screen = QGuiApplication::screenAt(*place + QPoint(frame_.left() + 8, frame_.top() / 2 + 1));
-    if (!screen)
-        if (QWidget* summary = built_widget(*model_.find(SUMMARY_FORM))) screen = summary->screen();
+    const ui::Control* summary = model_.find(SUMMARY_FORM);
+    if (!screen && summary)
+        if (QWidget* shown = built_widget(*summary)) screen = shown->screen();
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     QRect room = screen->availableGeometry();

@@ -10,8 +10,8 @@
 #include <algorithm>
 
 #include "keyboard.h"
-#include "qt/qt_text.h"
 #include "qt/paper_printer.h"
+#include "qt/qt_text.h"
 #include "qt/view_fixture.h"
 
 namespace scanfee::qtview::testing {
