@@ -123,6 +123,8 @@ TEST_F(PrintPdfRefusalTest, AFileThatCannotBeReadOrWrittenIsNamedAndTheOldPdfSta
         {"a paper in UTF-8", QByteArray("\xe8\xab\x8b\xe6\xb1\x82\r\n\xff\r\n"), "out.pdf", "PAPER.TXT",
          "1行目：Shift-JIS の文字でないバイトがあります"},
         {"a control character", QByteArray("ok\r\nbell\a\r\n"), "out.pdf", "PAPER.TXT", "2行目：制御文字（0x07）"},
+        {"half a two-byte character", QByteArray("ok\r\n\x81"), "out.pdf", "PAPER.TXT",
+         "2行目：Shift-JIS の文字でないバイトがあります"},
         {"a paper far too large", QByteArray(1024 * 1024 + 1, 'a'), "out.pdf", "PAPER.TXT", "大きすぎます"},
         {"too many lines", QByteArray(20001 * 2, '\n').replace("\n\n", "a\n"), "out.pdf", "PAPER.TXT",
          "行が多すぎます"},

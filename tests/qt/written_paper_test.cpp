@@ -13,7 +13,6 @@
 #include "keyboard.h"
 #include "qt/file_dialog.h"
 #include "qt/paper_file.h"
-#include "qt/qt_text.h"
 #include "qt/view_fixture.h"
 #include "runtime/sjis.h"
 #include "typing.h"
@@ -41,47 +40,13 @@ TEST(PaperTextTest, YenSignsTabsAndTwoByteCharactersEndingIn5C) {
     }
 }
 
-TEST(ReadPaperTest, APaperIsTakenWholeOrRefusedWithItsReason) {
-    QTemporaryDir dir;
-    const struct {
-        const char* name;
-        std::string bytes;
-        const char* refusal;  // empty: read
-    } cases[] = {
-        {"a paper", "委任状\r\n\\0\r\n"_sj, ""},
-        {"an ending Ctrl-Z", "委任状\r\n\x1a", ""},
-        {"a broken two-byte character", "ok\r\n\x81", "2行目：Shift-JIS の文字でないバイトがあります。"},
-        {"a NUL byte", std::string("a\0b", 3), "1行目：制御文字（0x00）があります。"},
-        {"no paper at all", "", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const QString path = dir.filePath(QStringLiteral("paper.TXT"));
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(c.bytes.data(), qint64(c.bytes.size()));
-        f.close();
-        const PaperRead read = read_paper(path.toStdString());
-        if (*c.refusal) {
-            EXPECT_FALSE(read.paper);
-            const QString message = to_qt(read.refusal);
-            EXPECT_TRUE(message.contains(path)) << message.toStdString();
-            EXPECT_TRUE(message.contains(QString::fromUtf8(c.refusal))) << message.toStdString();
-        } else {
-            ASSERT_TRUE(read.paper);
-            EXPECT_EQ(read.paper->name, QStringLiteral("paper.TXT"));
-        }
-    }
-    const PaperRead folder = read_paper(dir.path().toStdString());
-    EXPECT_FALSE(folder.paper);
-    EXPECT_TRUE(to_qt(folder.refusal).contains(dir.path()));
-}
-
 class WrittenPaperTest : public ViewTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(papers_.isValid());
-        write(QString::fromUtf8("委任状.TXT"), "　　　委　任　状\r\n書籍の表示\r\n  種別  　タイトル\r\nコミック　ABC\r\n"_sj);
+        // Ending in a Ctrl-Z, as old editors end a text.
+        write(QString::fromUtf8("委任状.TXT"),
+              "　　　委　任　状\r\n書籍の表示\r\n  種別  　タイトル\r\nコミック　ABC\r\n\x1a"_sj);
         write(QStringLiteral("picture.TXT"), std::string("\x89PNG\r\n\x1a\n\0\0", 10));
     }
 
