@@ -16,6 +16,7 @@
 #include "qt/qt_dialogs.h"
 #include "qt/screen_view.h"
 #include "qt/timing_probe.h"
+#include "runtime/stale_temporaries.h"
 #include "screens/controls.h"
 #include "ui/user_actions.h"
 
@@ -69,6 +70,10 @@ int start(QApplication& app, qtview::FontWarmup& fonts) {
     QGuiApplication::setDesktopFileName(options.edition == EDITION_SHOP
                                             ? QStringLiteral("scanfee-shop")
                                             : QStringLiteral("scanfee-customer"));
+
+    // Temporary files of saves that were cut short, in the folders saved into.
+    rt::set_save_journal(rt::default_save_journal());
+    rt::clean_noted_folders();
 
     qtview::install_program_fonts();
     // The program speaks Japanese whatever the desktop's language: the file

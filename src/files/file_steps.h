@@ -5,6 +5,8 @@
 // telling the user, by a message box that names the file and the reason,
 // when a file cannot be written or read. A failed file never ends the
 // program and never touches the order.
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "runtime/file_error.h"
@@ -41,6 +43,13 @@ void report_read_failure(const ui::Form* owner, const rt::FileError& error);
 // A file that was read but does not hold what it should: `reason` is
 // Shift-JIS ("３行目：…").
 void report_bad_content(const ui::Form* owner, const std::string& path, const std::string& reason);
+
+// Reasons for report_bad_content: a file larger than any it could be, a
+// line longer than the line reader takes, and a reason that belongs to one
+// line ("３行目：" in front).
+std::string too_large_reason(std::uint64_t limit_bytes);
+std::string line_too_long_reason(std::size_t line_number);
+std::string line_reason(std::size_t line_number, const std::string& reason);
 
 // The texts of these boxes, for tests and for the boxes themselves.
 std::string file_error_caption();

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "core/order_state.h"
 #include "files/file_steps.h"
 #include "files/order_file.h"
@@ -39,11 +41,11 @@ std::string coupon_line(const std::string& coupon) {
     return quoted;
 }
 
-void write_lines(rt::TextFileWriter& file) {
-    OrderState& s = order();
+// The lines of the order as it stands; `name` is the shop edition's name.
+void write_lines(rt::TextFileWriter& file, const std::string& name) {
+    const OrderState& s = order();
     if (s.EDITION == EDITION_SHOP) {
-        s.CUSTNAME = screens::scr().EDIT7->text();
-        if (!s.CUSTNAME.empty()) file.write("お客様氏名:"_sj, s.CUSTNAME);
+        if (!name.empty()) file.write("お客様氏名:"_sj, name);
         if (s.ADVANCE > 0) file.write("前受額:"_sj, rt::digits_single(s.ADVANCE));
         if (s.SMALLDISC > 0) file.write("少額割引額:"_sj, rt::digits_single(s.SMALLDISC));
     }
@@ -51,25 +53,30 @@ void write_lines(rt::TextFileWriter& file) {
     // The count never exceeds the slots that exist, whatever it says.
     for (int i = 0; i < s.COUPONCOUNT && i < COUPON_SLOTS; ++i)
         file.write(coupon_line(s.COUPON[size_t(i)]));
-    for (int category = 0; category < CATEGORY_COUNT; ++category) {
-        if (s.TITLECOUNT(category) <= 0) continue;
-        for (s.CURTITLE = 0; s.CURTITLE < s.TITLECOUNT(category) && s.CURTITLE < SLOT_COUNT;
-             ++s.CURTITLE)
-            file.write(title_line(s.CURTITLE, category));
-    }
+    for (int category = 0; category < CATEGORY_COUNT; ++category)
+        for (int slot = 0; slot < s.TITLECOUNT(category) && slot < SLOT_COUNT; ++slot)
+            file.write(title_line(slot, category));
 }
 
 }  // namespace
 
 std::string order_file_bytes() {
     rt::TextFileWriter file("");
-    write_lines(file);
+    write_lines(file, screens::scr().EDIT7->text());
     return file.bytes();
 }
 
 bool WFILE_SUB() {
-    rt::TextFileWriter file(order().FILENAME, rt::WriteMode::Replace);
-    write_lines(file);
+    OrderState& s = order();
+    // The order state after a save, as every save has left it: the name
+    // taken from its box, and CURTITLE where a loop over the titles of the
+    // last category with titles ends.
+    if (s.EDITION == EDITION_SHOP) s.CUSTNAME = screens::scr().EDIT7->text();
+    for (int category = 0; category < CATEGORY_COUNT; ++category)
+        if (s.TITLECOUNT(category) > 0)
+            s.CURTITLE = static_cast<int16>(std::min<int>(s.TITLECOUNT(category), SLOT_COUNT));
+    rt::TextFileWriter file(s.FILENAME, rt::WriteMode::Replace);
+    write_lines(file, s.CUSTNAME);
     return commit_file(screens::scr().MAINFORM, file);
 }
 

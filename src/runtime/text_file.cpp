@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "runtime/stale_temporaries.h"
+
 namespace scanfee::rt {
 namespace {
 
@@ -56,8 +58,7 @@ Result<std::string> create_temporary(const std::string& folder, const std::strin
                                      Descriptor& fd) {
     static unsigned counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = folder + "/.scanfee-" + std::to_string(::getpid()) + "-" +
-                           std::to_string(++counter) + ".tmp";
+        std::string name = folder + "/" + temporary_name(++counter);
         int raw = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (raw >= 0) {
             fd.reset(raw);
@@ -108,6 +109,10 @@ Status write_file_atomically(const std::string& path, std::string_view bytes, Wr
         return FileError{ERR_ALREADY_EXISTS, path, "exists already"};
 
     std::string folder = folder_of(path);
+    // What saves cut short left here goes first; the folder is noted so that
+    // the next start can clean it even if no save comes here again.
+    remove_stale_temporaries(folder);
+    note_save_folder(folder);
     Descriptor fd;
     Result<std::string> temporary = create_temporary(folder, path, fd);
     if (!temporary) return temporary.error();
