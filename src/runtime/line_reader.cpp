@@ -1,12 +1,12 @@
 #include "runtime/line_reader.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace scanfee::rt {
 namespace {
 
 constexpr char CTRL_Z = '\x1A';
-constexpr std::size_t PIECE_BYTES = 64 * 1024;
 
 }  // namespace
 
@@ -43,9 +43,9 @@ LineStep scan_line(std::string_view window, bool last, LineEnd end, std::string&
 
 Status look_through(InputFile& file, const std::function<bool(std::string_view)>& look) {
     if (Status failed = file.rewind()) return failed;
-    std::unique_ptr<char[]> piece(new char[PIECE_BYTES]);
+    std::unique_ptr<char[]> piece(new char[LINE_READER_PIECE_BYTES]);
     for (;;) {
-        Result<std::size_t> got = file.read(piece.get(), PIECE_BYTES);
+        Result<std::size_t> got = file.read(piece.get(), LINE_READER_PIECE_BYTES);
         if (!got) return got.error();
         if (got.value() == 0 || !look(std::string_view(piece.get(), got.value()))) break;
     }
@@ -62,8 +62,13 @@ Result<LineEnd> line_end_of(InputFile& file) {
     return carriage_return ? LineEnd::CarriageReturn : LineEnd::LineFeed;
 }
 
-LineReader::LineReader(InputFile& file, LineEnd end, std::size_t max_line)
-    : file_(file), line_end_(end), max_line_(max_line), buffer_(new char[PIECE_BYTES]) {}
+LineReader::LineReader(InputFile& file, LineEnd end, std::size_t max_line,
+                       std::size_t piece_bytes)
+    : file_(file),
+      line_end_(end),
+      max_line_(max_line),
+      piece_bytes_(std::max<std::size_t>(piece_bytes, 2)),
+      buffer_(new char[piece_bytes_]) {}
 
 FileError LineReader::failure(int number, const char* what) const {
     return FileError{number, file_.path(), std::string(what) + " at line " + std::to_string(lines_ + 1)};
@@ -76,7 +81,7 @@ Status LineReader::fill() {
         std::memmove(buffer_.get(), buffer_.get() + begin_, end_ - begin_);
         end_ -= begin_;
         begin_ = 0;
-        Result<std::size_t> got = file_.read(buffer_.get() + end_, PIECE_BYTES - end_);
+        Result<std::size_t> got = file_.read(buffer_.get() + end_, piece_bytes_ - end_);
         if (!got) return got.error();
         if (got.value() == 0) file_done_ = true;
         end_ += got.value();

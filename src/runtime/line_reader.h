@@ -37,9 +37,14 @@ Status look_through(InputFile& file, const std::function<bool(std::string_view)>
 // the first CR.
 Result<LineEnd> line_end_of(InputFile& file);
 
+// The piece of the file a reader holds at a time.
+inline constexpr std::size_t LINE_READER_PIECE_BYTES = 64 * 1024;
+
 class LineReader {
 public:
-    LineReader(InputFile& file, LineEnd end, std::size_t max_line = MAX_LINE_BYTES);
+    // `piece_bytes` (at least 2) is for tests of the pieces' ends.
+    LineReader(InputFile& file, LineEnd end, std::size_t max_line = MAX_LINE_BYTES,
+               std::size_t piece_bytes = LINE_READER_PIECE_BYTES);
 
     // True when nothing but an ending Ctrl-Z is left.
     Result<bool> at_end();
@@ -57,6 +62,7 @@ private:
     InputFile& file_;
     LineEnd line_end_;
     std::size_t max_line_;
+    std::size_t piece_bytes_;
     std::unique_ptr<char[]> buffer_;
     std::size_t begin_ = 0, end_ = 0;
     bool file_done_ = false;
