@@ -118,8 +118,9 @@ void lines_only(const std::string& bytes) {
     FUZZ_CHECK(!reader.read_line() && reader.read_line().error().number == ERR_READ_PAST_END);
 }
 
-// The same lines streamed in pieces of `piece` bytes.
-void streamed_lines(const std::string& bytes, LineEnd end, size_t piece) {
+// The same lines streamed in pieces of `piece` bytes, runs of empty lines
+// skipped at once when `skip` says so.
+void streamed_lines(const std::string& bytes, LineEnd end, size_t piece, bool skip) {
     const std::vector<std::string> expected = reference_lines(bytes, end);
     size_t fit = 0;  // lines before the first that is too long
     while (fit < expected.size() && expected[fit].size() <= MAX_LINE_BYTES) ++fit;
@@ -134,7 +135,8 @@ void streamed_lines(const std::string& bytes, LineEnd end, size_t piece) {
             return;
         }
         lines.push_back(r.value());
-        FUZZ_CHECK(lines.size() <= fit);
+        if (skip && lines.back().empty()) lines.resize(lines.size() + reader.skip_empty_lines().value());
+        FUZZ_CHECK(lines.size() <= fit && reader.lines_read() == lines.size());
     }
     FUZZ_CHECK(lines == expected);
     FUZZ_CHECK(reader.read_line().error().number == ERR_READ_PAST_END);
@@ -172,7 +174,8 @@ void program(const uint8_t* data, size_t size, const std::string& head) {
 }  // namespace
 
 // The first byte: 0x80 reads lines only, whole and streamed (0x20: with LF
-// line ends; the second byte picks the pieces' size); 0x40 puts a line of
+// line ends; the second byte picks the pieces' size, and with 0x40 runs of
+// empty lines are skipped at once); 0x40 puts a line of
 // 32767 to 32769 bytes in front of the file, so that the length limit is
 // met without inputs that large.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -182,7 +185,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const std::string bytes = head + std::string(reinterpret_cast<const char*>(data) + 2, size - 2);
         lines_only(bytes);
         const size_t piece = data[1] & 0x80 ? LINE_READER_PIECE_BYTES : 2 + data[1] % 17;
-        streamed_lines(bytes, data[0] & 0x20 ? LineEnd::LineFeed : LineEnd::CarriageReturn, piece);
+        streamed_lines(bytes, data[0] & 0x20 ? LineEnd::LineFeed : LineEnd::CarriageReturn, piece,
+                       data[1] & 0x40);
     } else
         program(data + 2, size - 2, head);
     return 0;

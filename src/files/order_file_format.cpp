@@ -137,6 +137,8 @@ private:
         while (next()) {
             if (line_.empty()) {
                 if (first_blank == 0) first_blank = lines_.lines_read();
+                if (rt::Result<size_t> skipped = lines_.skip_empty_lines(); !skipped)
+                    throw Unreadable{skipped.error()};
                 continue;
             }
             if (first_blank != 0) fail_at(first_blank, "タイトルの行に５つの項目がありません。");

@@ -37,17 +37,16 @@ bool Utf8Detector::take(unsigned char b) {
         if (b < 0x80) return true;
         const SequenceForm* form = form_of(b);
         if (!form) return false;
-        open_[0] = b;
         open_length_ = 1;
         needed_ = form->length;
+        second_low_ = form->second_low;
+        second_high_ = form->second_high;
         return true;
     }
-    const SequenceForm& form = *form_of(open_[0]);
-    const bool fits = open_length_ == 1 ? b >= form.second_low && b <= form.second_high
+    const bool fits = open_length_ == 1 ? b >= second_low_ && b <= second_high_
                                         : b >= 0x80 && b <= 0xBF;
     if (!fits) return false;
-    open_[open_length_++] = b;
-    if (open_length_ == needed_) {
+    if (++open_length_ == needed_) {
         if (needed_ >= 3) long_sequence_ = true;
         open_length_ = 0;
     }

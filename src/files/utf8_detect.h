@@ -2,7 +2,6 @@
 // Book lists that users import are often exported as UTF-8. Such a file is
 // recognised and turned into the system's Shift-JIS line by line as it is
 // read; every other file is taken byte for byte.
-#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -35,8 +34,10 @@ private:
     bool mark_broken_ = false;           // a leading byte did not
     bool invalid_ = false;
     bool long_sequence_ = false;         // a sequence of three or four bytes was met
-    std::array<unsigned char, 4> open_{};  // the sequence being read
+    // The sequence being read: bytes so far, its length, and the range its
+    // second byte must keep to.
     std::size_t open_length_ = 0, needed_ = 0;
+    unsigned char second_low_ = 0, second_high_ = 0;
 };
 
 // True when `bytes`, taken whole, are UTF-8 in the sense above.

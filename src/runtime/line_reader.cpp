@@ -110,4 +110,36 @@ Result<std::string> LineReader::read_line() {
     return line;
 }
 
+Result<std::size_t> LineReader::skip_empty_lines() {
+    std::size_t skipped = 0;
+    for (;;) {
+        if (Status failed = fill()) return *failed;
+        const std::string_view w = window();
+        std::size_t i = 0;
+        bool other = false;  // a byte that is no line end: the run is over
+        while (i < w.size()) {
+            if (line_end_ == LineEnd::LineFeed) {
+                if (w[i] != '\n') {
+                    other = true;
+                    break;
+                }
+                ++i;
+            } else {
+                if (w[i] != '\r') {
+                    other = true;
+                    break;
+                }
+                // The byte after a final CR is still to come: it may be its LF.
+                if (i + 1 == w.size() && !file_done_) break;
+                i += i + 1 < w.size() && w[i + 1] == '\n' ? 2 : 1;
+            }
+            ++skipped;
+        }
+        begin_ += i;
+        if (other || (file_done_ && window().empty()) || (i == 0 && file_done_)) break;
+    }
+    lines_ += skipped;
+    return skipped;
+}
+
 }  // namespace scanfee::rt

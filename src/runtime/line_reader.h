@@ -51,6 +51,9 @@ public:
     // The next line without its line end: 15 when it is longer than the
     // limit, 54 past the end.
     Result<std::string> read_line();
+    // Skips the lines that end at once, as reading them one by one would,
+    // and gives how many: a run of blank lines costs no line of its own.
+    Result<std::size_t> skip_empty_lines();
     // Lines read so far: the number of the line read last.
     std::size_t lines_read() const { return lines_; }
 

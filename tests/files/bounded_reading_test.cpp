@@ -101,10 +101,13 @@ TEST_F(BoundedReading, AnOrderFileIsReadALineAtATime) {
     start(EDITION_SHOP);
     const std::string path = tmp.path("blank.SAV");
     const std::string head = "割引券:0\r\n013,0000,156,0,ABC\r\n"_sj;
-    write_file(path, head, "\r\n", long(files::ORDER_FILE_MAX_BYTES) - 1);
-    bounded("20 MB of blank lines after a title", [&] { load(path); });
-    EXPECT_EQ(dialogs.seen.size(), 1u);
-    EXPECT_EQ(s().TITLECOUNT(0), 1);
+    for (const char* blank : {"\r\n", "\r"}) {
+        write_file(path, head, blank, long(files::ORDER_FILE_MAX_BYTES) - 1);
+        dialogs.seen.clear();
+        bounded("20 MB of blank lines after a title", [&] { load(path); });
+        EXPECT_EQ(dialogs.seen.size(), 1u);
+        EXPECT_EQ(s().TITLECOUNT(0), 1);
+    }
 
     write_file(path, head, "012,0000,156,0,X\r\n\r\n", 16 * MIB);
     dialogs.seen.clear();

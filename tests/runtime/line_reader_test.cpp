@@ -77,6 +77,34 @@ TEST(StreamedLines, PieceEndsChangeNothing) {
     }
 }
 
+// Skipping a run of empty lines reads as reading each of them, in pieces of
+// any size.
+TEST(StreamedLines, SkippedEmptyLinesCountAsRead) {
+    const std::string texts[] = {
+        "a\r\n\r\n\r\r\n\rb\r\n",     "\r\n\r\n\x1A",  "a\r\n\r\n\n\r\nb",
+        std::string("\r\n\0\r\nc", 6), "\n\n\na\n\n",       "x\r" + std::string(200, '\r'),
+    };
+    for (const std::string& text : texts) {
+        for (LineEnd end : {LineEnd::CarriageReturn, LineEnd::LineFeed}) {
+            const Lines expected = lines_of(text, end);
+            for (std::size_t piece : {2, 3, 5, 64 * 1024}) {
+                SCOPED_TRACE(::testing::Message() << "text " << &text - texts << ", piece " << piece
+                                                  << (end == LineEnd::LineFeed ? ", LF" : ""));
+                InputFile file = InputFile::of_bytes(text);
+                LineReader reader(file, end, MAX_LINE_BYTES, piece);
+                Lines lines;
+                while (!reader.at_end().value()) {
+                    lines.push_back(reader.read_line().value());
+                    if (lines.back().empty())
+                        lines.resize(lines.size() + reader.skip_empty_lines().value());
+                    EXPECT_EQ(reader.lines_read(), lines.size());
+                }
+                EXPECT_EQ(lines, expected);
+            }
+        }
+    }
+}
+
 TEST(StreamedLines, ALineOverTheLimitIsRefusedWithoutReadingOn) {
     const std::string bytes = "a\r\n" + std::string(32767, 'x') + std::string(3, '\0') + "\r\n" +
                               std::string(32768, 'y') + "\r\nz\r\n";
