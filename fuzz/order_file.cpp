@@ -89,7 +89,7 @@ void check_screen_rules() {
     for (int cat = 0; cat < CATEGORY_COUNT; ++cat)
         for (int t = 0; t < s.TITLECOUNT(cat); ++t) {
             FUZZ_CHECK(!s.TITLE(t, cat).empty() && !files::holds_control_byte(s.TITLE(t, cat)));
-            FUZZ_CHECK(s.WORK(t, cat) >= 1 && s.WORK(t, cat) <= 3);
+            FUZZ_CHECK(s.WORK(t, cat) >= 0 && s.WORK(t, cat) <= 3);
         }
 }
 

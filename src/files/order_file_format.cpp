@@ -167,8 +167,9 @@ private:
         t.edtype = digit_at(f1, 1);
         t.work = digit_at(f1, 2);
         // The entry screen offers three works; any other prices to 0 yen, and
-        // an order with a 0-yen title writes no papers.
-        if (t.work < 1 || t.work > 3) fail("作業内容が１～３ではありません。");
+        // an order with a 0-yen title writes no papers. 0 is a title that the
+        // import brought and no one has opened yet: the program saves it so.
+        if (t.work > 3) fail("作業内容が１～３ではありません。");
         if (f1.size() == 4) t.comp = digit_at(f1, 3);
         if (!all_digits(f2) || f2.size() != 4)
             fail("２番目の項目（オプション）が４桁の数字ではありません。");

@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "files/file_steps.h"
+#include "files/order_file.h"
+#include "files/order_file_format.h"
 #include "files/text_utils.h"
 #include "files/title_import.h"
 #include "screens/title_limit.h"
@@ -348,6 +350,17 @@ TEST_F(TitleImport, ALineTooLongIsNamedByItsNumber) {
                                           "3行目が長すぎます（３２,７６７バイトまで）。"_sj));
         EXPECT_TRUE(c().FORM2->visible());
     }
+}
+
+// Control bytes become black squares, a lead byte before one too: a title
+// that the import makes always saves into an order file that loads.
+TEST_F(TitleImport, ImportedTitlesHoldNoControlBytes) {
+    import_comics("t\r\n\x82\nA\tB\x1B\x7F\r\n");
+    choose({"t"});
+    click(c().BUTTON19);
+    EXPECT_EQ(titles(0), sj({"■■Ａ■Ｂ■　"}));
+    click(c().BUTTON11);
+    EXPECT_TRUE(files::parse_order_file(files::order_file_bytes()).content);
 }
 
 TEST_F(TitleImport, TitlesAreBoundedInWholeCharacters) {
