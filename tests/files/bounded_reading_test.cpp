@@ -71,11 +71,14 @@ protected:
     }
 };
 
+// A file of the pattern repeated.
+struct Huge {
+    const char* name;
+    std::string pattern;
+};
+
 TEST_F(BoundedReading, HugeOrderFilesAreRefusedAtOnce) {
-    const struct {
-        const char* name;
-        std::string pattern;
-    } cases[] = {
+    const Huge cases[] = {
         {"64 MB of CR", "\r"},
         {"32 M lines of CR LF", "\r\n"},
     };
@@ -117,10 +120,7 @@ TEST_F(BoundedReading, AnOrderFileIsReadALineAtATime) {
 }
 
 TEST_F(BoundedReading, HugeTitleListsReadOnlyTheLinesThatFit) {
-    const struct {
-        const char* name;
-        std::string pattern;
-    } cases[] = {
+    const Huge cases[] = {
         {"64 MB of CR", "\r"},
         {"32 M lines of CR LF", "\r\n"},
         {"64 MB of LF lines", "ＡＢＣ\n"},
