@@ -11,16 +11,9 @@ namespace {
 
 using namespace rt::literals;
 
-// The reason of a failure in the user's words.
-std::string reason_of(const rt::FileError& error) {
-    std::string reason = rt::error_message(error.number);
-    if (reason.empty()) reason = rt::to_sjis("エラー[" + std::to_string(error.number) + "]");
-    return reason;
-}
-
 std::string failure_text(const char* what, const rt::FileError& error) {
     return rt::to_sjis(what) + "\r\n" + rt::to_sjis(error.path) + "\r\n" + "理由："_sj +
-           reason_of(error);
+           failure_reason(error);
 }
 
 // Where a dialog opens: the remembered folder and the proposed name. A name
@@ -52,6 +45,12 @@ std::string line_too_long_reason(std::size_t line_number) {
 
 std::string line_reason(std::size_t line_number, const std::string& reason) {
     return std::to_string(line_number) + "行目："_sj + reason;
+}
+
+std::string failure_reason(const rt::FileError& error) {
+    std::string reason = rt::error_message(error.number);
+    if (reason.empty()) reason = rt::to_sjis("エラー[" + std::to_string(error.number) + "]");
+    return reason;
 }
 
 std::string file_error_caption() { return "ファイルエラーメッセージ"_sj; }

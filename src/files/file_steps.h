@@ -50,6 +50,8 @@ void report_bad_content(const ui::Form* owner, const std::string& path, const st
 std::string too_large_reason(std::uint64_t limit_bytes);
 std::string line_too_long_reason(std::size_t line_number);
 std::string line_reason(std::size_t line_number, const std::string& reason);
+// The reason of a failure in the user's words (Shift-JIS).
+std::string failure_reason(const rt::FileError& error);
 
 // The texts of these boxes, for tests and for the boxes themselves.
 std::string file_error_caption();

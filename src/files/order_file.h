@@ -14,6 +14,11 @@ namespace scanfee::files {
 // shop edition the name is the text of EDIT7.
 std::string order_file_bytes();
 
+// The order as the screens show it, in the same format, without changing
+// anything: the name as it stands in its box, and the title being entered
+// with the others. What the recovery copy keeps.
+std::string order_on_screen_bytes();
+
 // Writes the order to FILENAME, replacing a file of that name in one step.
 // In the shop edition CUSTNAME is taken from EDIT7 first; CURTITLE is left
 // at the title count of the last category with titles. A failure is

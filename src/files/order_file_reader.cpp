@@ -6,6 +6,7 @@
 #include "files/file_steps.h"
 #include "files/order_file.h"
 #include "files/order_file_format.h"
+#include "files/recovery.h"
 #include "screens/controls.h"
 
 namespace scanfee::files {
@@ -88,6 +89,7 @@ bool RFILE_SUB() {
         return false;
     }
     apply_order_file(*parsed.content);
+    note_order_saved();
     return true;
 }
 

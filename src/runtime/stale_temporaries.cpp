@@ -1,5 +1,7 @@
 #include "runtime/stale_temporaries.h"
 
+#include "runtime/state_folder.h"
+
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -7,7 +9,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <vector>
 
 namespace scanfee::rt {
@@ -31,9 +32,8 @@ bool all_digits(std::string_view text) {
 }
 
 // Whether the process still runs: it exists, ours or another user's. This
-// process counts as gone, since it writes no temporary file between saves.
+// process runs: another of its threads may be saving (the recovery copy).
 bool still_runs(long pid) {
-    if (pid == static_cast<long>(::getpid())) return false;
     return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
@@ -89,15 +89,10 @@ std::vector<std::string> journal_folders() {
     return folders;
 }
 
-void make_folders_for(const std::string& path) {
-    for (size_t slash = path.find('/', 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1))
-        ::mkdir(path.substr(0, slash).c_str(), 0700);
-}
-
 // The journal is a hint and not the order: every failure here is ignored.
 void write_journal(const std::string& text, int flags) {
-    make_folders_for(journal());
+    const size_t slash = journal().rfind('/');
+    if (slash != std::string::npos && slash > 0) (void)make_folders(journal().substr(0, slash));
     int fd = ::open(journal().c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | flags, 0600);
     if (fd < 0) return;
     [[maybe_unused]] ssize_t written = ::write(fd, text.data(), text.size());
@@ -128,11 +123,8 @@ int remove_stale_temporaries(const std::string& folder) { return sweep(folder, t
 void set_save_journal(std::string path) { journal() = std::move(path); }
 
 std::string default_save_journal() {
-    const char* state = std::getenv("XDG_STATE_HOME");
-    if (state && state[0] == '/') return std::string(state) + "/scanfee/save-folders";
-    const char* home = std::getenv("HOME");
-    if (home && home[0] == '/') return std::string(home) + "/.local/state/scanfee/save-folders";
-    return {};
+    const std::string folder = user_state_folder();
+    return folder.empty() ? folder : folder + "save-folders";
 }
 
 void note_save_folder(const std::string& folder) {

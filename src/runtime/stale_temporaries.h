@@ -17,14 +17,13 @@ std::string temporary_name(unsigned n);
 bool is_temporary_name(std::string_view name, long& pid);
 
 // Removes the temporary files of our naming in `folder` whose process no
-// longer runs, and those of this process itself, which writes none between
-// two saves. Returns how many it removed.
+// longer runs. Returns how many it removed.
 int remove_stale_temporaries(const std::string& folder);
 
 // Where the folders of saves are noted; empty (the default) notes nothing.
 void set_save_journal(std::string path);
-// The window program's journal: $XDG_STATE_HOME/scanfee/save-folders, or
-// ~/.local/state/scanfee/save-folders; empty when neither can be named.
+// The window program's journal: "save-folders" in the user's state folder;
+// empty when there is none.
 std::string default_save_journal();
 // Notes `folder` in the journal, once.
 void note_save_folder(const std::string& folder);

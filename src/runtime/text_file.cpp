@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 
@@ -56,7 +57,8 @@ bool write_all(int fd, std::string_view bytes) {
 // A temporary name that no one else uses: O_EXCL decides.
 Result<std::string> create_temporary(const std::string& folder, const std::string& target,
                                      Descriptor& fd) {
-    static unsigned counter = 0;
+    // Saves run on more than one thread (the recovery copy has its own).
+    static std::atomic<unsigned> counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = folder + "/" + temporary_name(++counter);
         int raw = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
