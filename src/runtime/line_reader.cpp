@@ -8,6 +8,13 @@ namespace {
 
 constexpr char CTRL_Z = '\x1A';
 
+// A piece of `wanted` bytes, or the whole of a smaller file (and at least
+// the two bytes a line end may need).
+std::size_t piece_for(const InputFile& file, std::size_t wanted) {
+    return static_cast<std::size_t>(
+        std::max<std::uint64_t>(2, std::min<std::uint64_t>(wanted, file.size() + 1)));
+}
+
 }  // namespace
 
 LineStep scan_line(std::string_view window, bool last, LineEnd end, std::string& line,
@@ -43,9 +50,10 @@ LineStep scan_line(std::string_view window, bool last, LineEnd end, std::string&
 
 Status look_through(InputFile& file, const std::function<bool(std::string_view)>& look) {
     if (Status failed = file.rewind()) return failed;
-    std::unique_ptr<char[]> piece(new char[LINE_READER_PIECE_BYTES]);
+    const std::size_t size = piece_for(file, LINE_READER_PIECE_BYTES);
+    std::unique_ptr<char[]> piece(new char[size]);
     for (;;) {
-        Result<std::size_t> got = file.read(piece.get(), LINE_READER_PIECE_BYTES);
+        Result<std::size_t> got = file.read(piece.get(), size);
         if (!got) return got.error();
         if (got.value() == 0 || !look(std::string_view(piece.get(), got.value()))) break;
     }
@@ -67,7 +75,7 @@ LineReader::LineReader(InputFile& file, LineEnd end, std::size_t max_line,
     : file_(file),
       line_end_(end),
       max_line_(max_line),
-      piece_bytes_(std::max<std::size_t>(piece_bytes, 2)),
+      piece_bytes_(piece_for(file, piece_bytes)),
       buffer_(new char[piece_bytes_]) {}
 
 FileError LineReader::failure(int number, const char* what) const {
