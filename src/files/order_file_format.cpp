@@ -129,6 +129,7 @@ private:
             }
         }
     }
+
     // Title lines to the end of the file. Blank lines after the last title
     // (an editor may leave some) are no titles; a blank line before a title
     // is refused as the line it is.

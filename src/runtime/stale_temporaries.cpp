@@ -25,7 +25,7 @@ std::string& journal() {
 }
 
 bool all_digits(std::string_view text) {
-    if (text.empty() || text.size() > 9) return false;
+    if (text.empty() || text.size() > 10) return false;
     for (char c : text)
         if (c < '0' || c > '9') return false;
     return true;
