@@ -1,0 +1,176 @@
+// List boxes and the editable combo box. Rows are elements with
+// role="option" in order; a click on a row is the user's click on it.
+
+function rowAt(list, target) {
+  const row = target.closest('[role="option"]');
+  return row && list.contains(row) ? Number(row.dataset.row) : -1;
+}
+
+function fillRows(list, items) {
+  const rows = items.map((text, i) => {
+    const row = document.createElement('div');
+    row.setAttribute('role', 'option');
+    row.dataset.row = String(i);
+    row.className = 'row';
+    row.textContent = text;
+    return row;
+  });
+  list.replaceChildren(...rows);
+}
+
+// The keyboard's caret is a row of its own: the arrow keys move it without
+// choosing, Space or Enter clicks the row under it, as in the window program.
+export class ListBox {
+  constructor(multiple, onClick) {
+    this.el = document.createElement('div');
+    this.el.setAttribute('role', 'listbox');
+    this.el.tabIndex = 0;
+    if (multiple) this.el.setAttribute('aria-multiselectable', 'true');
+    this.count = 0;
+    this.caret = -1;
+    // A click below the last row is a click on no row (-1).
+    this.el.addEventListener('click', (event) => {
+      if (event.button !== 0) return;
+      const row = rowAt(this.el, event.target);
+      if (row >= 0) this.moveCaret(row);
+      onClick(row);
+    });
+    this.el.addEventListener('keydown', (event) => {
+      if (event.altKey || event.ctrlKey || event.metaKey) return;
+      const page = Math.max(1, Math.floor(this.el.clientHeight / this.rowHeight()) - 1);
+      const moves = { ArrowDown: 1, ArrowUp: -1, PageDown: page, PageUp: -page,
+                      Home: -this.count, End: this.count };
+      if (event.key in moves) {
+        event.preventDefault();
+        if (this.count > 0) this.moveCaret(Math.max(0, Math.min(this.count - 1, Math.max(this.caret, 0) + moves[event.key])));
+      } else if ((event.key === ' ' || event.key === 'Enter') && !event.repeat) {
+        event.preventDefault();
+        if (this.caret >= 0) onClick(this.caret);
+      }
+    });
+  }
+
+  rowHeight() {
+    const first = this.el.firstElementChild;
+    return first ? first.offsetHeight || 16 : 16;
+  }
+
+  setItems(items) {
+    fillRows(this.el, items);
+    this.count = items.length;
+    if (this.caret >= this.count) this.caret = -1;
+  }
+
+  setSelection(selected, selectedRows) {
+    const chosen = new Set(selectedRows || (selected >= 0 ? [selected] : []));
+    for (const row of this.el.children) {
+      const on = chosen.has(Number(row.dataset.row));
+      row.classList.toggle('selected', on);
+      row.setAttribute('aria-selected', String(on));
+    }
+    if (selected >= 0 && selected < this.count) this.moveCaret(selected);
+    else if (this.caret < 0 && this.count > 0) this.moveCaret(0, false);
+  }
+
+  moveCaret(row, show = true) {
+    const old = this.el.children[this.caret];
+    if (old) old.classList.remove('caret');
+    this.caret = row;
+    const now = this.el.children[row];
+    if (!now) return;
+    now.classList.add('caret');
+    now.id = `${this.el.id}-row`;
+    if (old && old !== now) old.removeAttribute('id');
+    this.el.setAttribute('aria-activedescendant', now.id);
+    if (show) now.scrollIntoView({ block: 'nearest' });
+  }
+}
+
+// An edit field with a button that drops the list of entries below it.
+export class ComboBox {
+  constructor(onChoose) {
+    this.el = document.createElement('div');
+    this.input = document.createElement('input');
+    this.input.setAttribute('role', 'combobox');
+    this.input.setAttribute('aria-expanded', 'false');
+    this.drop = document.createElement('button');
+    this.drop.type = 'button';
+    this.drop.tabIndex = -1;
+    this.drop.className = 'combo-drop';
+    this.drop.setAttribute('aria-label', '一覧');
+    this.list = document.createElement('div');
+    this.list.className = 'combo-list';
+    this.list.setAttribute('role', 'listbox');
+    this.list.hidden = true;
+    this.el.append(this.input, this.drop, this.list);
+    this.count = 0;
+    this.selected = -1;
+    this.onChoose = onChoose;
+
+    this.drop.addEventListener('click', () => {
+      this.toggle(this.list.hidden);
+      this.input.focus();
+    });
+    this.list.addEventListener('click', (event) => {
+      const row = rowAt(this.list, event.target);
+      if (row < 0) return;
+      this.toggle(false);
+      this.input.focus();
+      onChoose(row);
+    });
+    this.input.addEventListener('keydown', (event) => this.key(event));
+    document.addEventListener('mousedown', (event) => {
+      if (!this.list.hidden && !this.el.contains(event.target)) this.toggle(false);
+    });
+  }
+
+  // Down and Up choose the next or previous entry at once, Alt+Down or F4
+  // drops the list, Esc folds it.
+  key(event) {
+    if ((event.key === 'ArrowDown' && event.altKey) || event.key === 'F4') {
+      event.preventDefault();
+      this.toggle(this.list.hidden);
+    } else if (event.key === 'Escape' && !this.list.hidden) {
+      event.preventDefault();
+      event.stopPropagation();
+      this.toggle(false);
+    } else if ((event.key === 'ArrowDown' || event.key === 'ArrowUp') && !event.ctrlKey && !event.metaKey) {
+      event.preventDefault();
+      const next = this.selected + (event.key === 'ArrowDown' ? 1 : -1);
+      if (next >= 0 && next < this.count) this.onChoose(next);
+    }
+  }
+
+  toggle(open) {
+    this.list.hidden = !open || this.count === 0;
+    this.input.setAttribute('aria-expanded', String(!this.list.hidden));
+    if (!this.list.hidden) {
+      const row = this.list.children[Math.max(this.selected, 0)];
+      if (row) row.scrollIntoView({ block: 'nearest' });
+    }
+  }
+
+  setItems(items) {
+    fillRows(this.list, items);
+    this.count = items.length;
+    if (this.count === 0) this.toggle(false);
+  }
+
+  setSelected(selected) {
+    this.selected = selected;
+    for (const row of this.list.children) {
+      const on = Number(row.dataset.row) === selected;
+      row.classList.toggle('selected', on);
+      row.setAttribute('aria-selected', String(on));
+    }
+  }
+
+  setDesignHeight(h) {
+    this.list.style.maxHeight = `${Math.max(16, h - 24)}px`;
+  }
+
+  setEnabled(enabled) {
+    this.drop.disabled = !enabled;
+    if (!enabled) this.toggle(false);
+  }
+}
