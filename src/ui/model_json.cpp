@@ -132,7 +132,7 @@ void add_state(Fields& f, const Control& c, PropSet props) {
 
 Fields describe(const Control& c, PropSet props) {
     Fields f;
-    f.add("name", json_string(c.name()));
+    f.add("name", json_string(upper_name(c.name())));
     if (props == ALL_PROPS) {
         f.add("kind", json_string(kind_name(c.kind())));
         f.add("align", json_string(align_name(c.align())));
@@ -160,8 +160,8 @@ std::string form_json(const Form& form) {
     std::string enter = "{";
     for (const EnterPass& pass : enter_passes())
         if (same_name(pass.form, form.name()) && form.find(pass.source) && form.find(pass.target))
-            enter += (enter.size() > 1 ? "," : "") + json_string(form.find(pass.source)->name()) + ":" +
-                     json_string(form.find(pass.target)->name());
+            enter += (enter.size() > 1 ? "," : "") + json_string(upper_name(pass.source)) + ":" +
+                     json_string(upper_name(pass.target));
     f.add("enter", enter + "}");
     return f.close();
 }

@@ -15,7 +15,9 @@ using PropSet = unsigned;
 inline constexpr PropSet ALL_PROPS = ~0u;
 constexpr PropSet prop_bit(Prop prop) { return 1u << static_cast<unsigned>(prop); }
 
-// {"name":…} with the state of `props`; with ALL_PROPS also what never
+// {"name":…} with the state of `props`. Names are in upper case, the one
+// spelling of a name whose case the program ignores ("BUTTON12" for a
+// control designed as "button12"). with ALL_PROPS also what never
 // changes (kind, alignment, group, multiple selection, read-only, lines):
 //   Text "text"; Visible "visible"; Enabled "enabled"; Checked "checked";
 //   Items "items" (and the selection); Selection "selected", "selectedRows"

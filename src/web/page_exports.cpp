@@ -54,7 +54,7 @@ EMSCRIPTEN_KEEPALIVE const char* scanfee_tab_stops(const char* form) {
     std::string names = "[";
     if (const ui::Form* f = screen_model().find_form(form))
         for (const ui::Control* c : ui::tab_stops(*f))
-            names += (names.size() > 1 ? "," : "") + ui::json_string(c->name());
+            names += (names.size() > 1 ? "," : "") + ui::json_string(ui::upper_name(c->name()));
     return answer(names + "]");
 }
 
@@ -63,7 +63,7 @@ EMSCRIPTEN_KEEPALIVE const char* scanfee_radio_step(const char* name, int forwar
     const ui::Control* from = screen_model().find(name);
     if (!from || from->kind() != ui::Kind::Radio || !from->form()) return answer("");
     const ui::Control* next = ui::radio_step(ui::radios_of(*from->form(), from->group()), *from, forward != 0);
-    return answer(next ? next->name() : "");
+    return answer(next ? ui::upper_name(next->name()) : "");
 }
 
 }  // extern "C"

@@ -72,8 +72,8 @@ void PageView::flush() {
     for (const ui::Form* form : opened_) {
         if (!form->visible()) continue;
         const ui::Control* focus = ui::first_focus(*form);
-        opened.push_back("{\"form\":" + ui::json_string(form->name()) +
-                         ",\"focus\":" + ui::json_string(focus ? focus->name() : "") + "}");
+        opened.push_back("{\"form\":" + ui::json_string(ui::upper_name(form->name())) +
+                         ",\"focus\":" + ui::json_string(focus ? ui::upper_name(focus->name()) : "") + "}");
     }
     order_.clear();
     dirty_.clear();
