@@ -157,6 +157,9 @@ class Browser:
             chain.send_keys(key)
         chain.perform()
 
+    def chord(self, modifier, key):
+        ActionChains(self.driver).key_down(modifier).send_keys(key).key_up(modifier).perform()
+
     # --- dialogs ----------------------------------------------------------
     def dialog(self, kind, timeout=10):
         self.wait(lambda: self.js("const d = document.getElementById('dialog');"
@@ -214,9 +217,13 @@ class Browser:
         return [e for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
 
 
+DIALOG_LINES = ("msgbox|", "save|", "open|", "input|")
+
+
 def native_run(script, edition, today=TODAY, files=()):
     """Plays `script` through the native scanfee-run in a fresh folder;
-    returns its output and the folder."""
+    returns what it printed (without the lines of its dialogs) and the
+    folder."""
     folder = tempfile.mkdtemp(prefix="scanfee-native-")
     for f in files:
         shutil.copy(f, folder)
@@ -224,7 +231,8 @@ def native_run(script, edition, today=TODAY, files=()):
                           input=script.encode(), cwd=folder, capture_output=True, timeout=60)
     if done.returncode != 0:
         raise AssertionError(f"the native driver failed: {done.stderr.decode()}")
-    return done.stdout.decode(), folder
+    printed = [line for line in done.stdout.decode().splitlines() if not line.startswith(DIALOG_LINES)]
+    return "\n".join(printed) + "\n", folder
 
 
 class PageTest(unittest.TestCase):

@@ -115,7 +115,8 @@ async function start() {
     },
   });
   program = new Program(module);
-  new Keyboard(screens, program, () => printStatement(screens));
+  screens.onPrint = () => printStatement(screens);
+  new Keyboard(screens, program, screens.onPrint);
   window.addEventListener('beforeprint', () => preparePrint(screens));
 
   notice.hidden = true;
