@@ -43,6 +43,14 @@ export class Dialogs {
       if (this.finish) this.finish(this.escapeAnswer);
     });
     dialog.addEventListener('keydown', (event) => this.key(event));
+    const file = this.$('dialog-file');
+    file.addEventListener('change', () => this.showChosen());
+  }
+
+  showChosen() {
+    const file = this.$('dialog-file').files[0];
+    this.$('dialog-file-name').textContent = file ? file.name : '選ばれていません';
+    this.$('dialog-error').textContent = '';
   }
 
   key(event) {
@@ -84,6 +92,7 @@ export class Dialogs {
     if ('accept' in fields) {
       this.$('dialog-file').value = '';
       this.$('dialog-file').accept = fields.accept;
+      this.showChosen();
     }
     if ('filter' in fields) this.$('dialog-filter').textContent = fields.filter;
     this.escapeAnswer = escapeAnswer;
