@@ -4,7 +4,7 @@
 # Installs what is missing from Debian's packages first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash tools/install-deps.sh emscripten nodejs fonts-ipafont-gothic fonts-ipafont-mincho
+bash tools/install-deps.sh --web
 # Debian's emscripten runs its JavaScript tools with the machine's node,
 # which may not look in Debian's own module folder.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}

@@ -63,7 +63,8 @@ class Control {
   }
   setText() {}
   setChecked() {}
-  focus() { this.focusTarget.focus(); }
+  // The screens fit the page: no scrolling, and no layout forced for it.
+  focus() { this.focusTarget.focus({ preventScroll: true }); }
 }
 
 class Button extends Control {

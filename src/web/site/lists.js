@@ -6,16 +6,23 @@ function rowAt(list, target) {
   return row && list.contains(row) ? Number(row.dataset.row) : -1;
 }
 
+// Rows whose text is unchanged stay as they are: a list refilled with the
+// same titles costs the page nothing.
 function fillRows(list, items) {
-  const rows = items.map((text, i) => {
+  const rows = list.children;
+  for (let i = 0; i < Math.min(rows.length, items.length); i++)
+    if (rows[i].textContent !== items[i]) rows[i].textContent = items[i];
+  while (rows.length > items.length) rows[rows.length - 1].remove();
+  const added = [];
+  for (let i = rows.length; i < items.length; i++) {
     const row = document.createElement('div');
     row.setAttribute('role', 'option');
     row.dataset.row = String(i);
     row.className = 'row';
-    row.textContent = text;
-    return row;
-  });
-  list.replaceChildren(...rows);
+    row.textContent = items[i];
+    added.push(row);
+  }
+  list.append(...added);
 }
 
 // The keyboard's caret is a row of its own: the arrow keys move it without
@@ -82,7 +89,8 @@ export class ListBox {
     now.id = `${this.el.id}-row`;
     if (old && old !== now) old.removeAttribute('id');
     this.el.setAttribute('aria-activedescendant', now.id);
-    if (show) now.scrollIntoView({ block: 'nearest' });
+    // In the frame's own layout, not in one forced now.
+    if (show) requestAnimationFrame(() => now.isConnected && now.scrollIntoView({ block: 'nearest' }));
   }
 }
 
