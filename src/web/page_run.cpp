@@ -38,8 +38,10 @@ void run_hooks(const std::vector<std::function<void()>>& hooks) {
 }
 
 // Runs `body` as one step of the program and everything after it: the
-// files, the page, the hooks, and the end of the run when it came.
-void run_step(Run& run, const std::function<void()>& body, const std::vector<std::function<void()>>& hooks) {
+// files, the page (`before_flush` adds to what it is sent), the hooks, and
+// the end of the run when it came.
+void run_step(Run& run, const std::function<void()>& body, const std::vector<std::function<void()>>& hooks,
+              const std::function<void()>& before_flush = {}) {
     run.busy = true;
     std::optional<rt::FatalReport> report;
     // A failure is reported at this place: the page's dispatch of the event.
@@ -50,6 +52,7 @@ void run_step(Run& run, const std::function<void()>& body, const std::vector<std
         report = SCANFEE_FATAL_REPORT();
     }
     clear_files_folder();
+    if (before_flush) before_flush();
     run.view.flush();
     if (report) {
         run.ended = true;
@@ -89,11 +92,14 @@ void act(const std::string& name, const Action& action, const std::string* typed
     Run& run = *the_run();
     ui::Control* control = screen_model().find(name);
     if (!control) return;
-    if (!run.busy && !run.ended && ui::user_can_reach(*control))
-        run_step(run, [&] { handle_event(action(*control)); }, page_hooks().after_event);
     // Whether or not the action was taken, the page shows the model.
-    run.view.resync(*control, typed);
-    run.view.flush();
+    auto resync = [&] { run.view.resync(*control, typed); };
+    if (!run.busy && !run.ended && ui::user_can_reach(*control)) {
+        run_step(run, [&] { handle_event(action(*control)); }, page_hooks().after_event, resync);
+    } else {
+        resync();
+        run.view.flush();
+    }
 }
 
 void close_form(const std::string& form) {

@@ -108,19 +108,8 @@ class OrderSessions(PageTest):
     def test_shop_order_saved_and_loaded_in_a_fresh_page(self):
         b = self.browser
         b.open("shop")
-        b.click("BUTTON5")
-        b.row("LIST1", 0).click()
-        b.type("EDIT1", "ABC, de:f")
-        b.click("CHECK6")
-        b.click("CHECK3")
-        b.click("BUTTON14")
-        b.click("BUTTON11")
-        b.click("BUTTON9")
-        b.row("LIST1", 0).click()
-        b.type("EDIT1", "写真集〜夏")
-        b.click("RADIO3")
-        b.click("BUTTON14")
-        b.click("BUTTON11")
+        b.add_title("BUTTON5", "ABC, de:f", "CHECK6", "CHECK3")
+        b.add_title("BUTTON9", "写真集〜夏", "RADIO3")
         b.type("EDIT7", "山田 太郎")
         b.type("EDIT4", "5a00")    # the letter is refused by the box
         self.assertEqual(b.text("EDIT4"), "500")
@@ -154,11 +143,7 @@ class OrderSessions(PageTest):
     def test_a_file_that_is_no_order_is_refused_by_name_and_the_order_stays(self):
         b = self.browser
         b.open("customer")
-        b.click("BUTTON5")
-        b.row("LIST1", 0).click()
-        b.type("EDIT1", "残る題名")
-        b.click("BUTTON14")
-        b.click("BUTTON11")
+        b.add_title("BUTTON5", "残る題名")
         total = b.text("TEXT12")
         b.click("BUTTON4")
         b.open_file(os.path.join(DATA, "books_utf8.csv"))

@@ -151,6 +151,18 @@ class Browser:
         if text:
             box.send_keys(text)
 
+    def add_title(self, category, title, *clicks):
+        """With the mouse: the category's list, a new title typed, the
+        controls clicked, back to the summary screen."""
+        self.click(category)
+        rows = self.rows("LIST1")
+        self.row("LIST1", len(rows) - 1).click()
+        self.type("EDIT1", title)
+        for name in clicks:
+            self.click(name)
+        self.click("BUTTON14")
+        self.click("BUTTON11")
+
     def keys(self, *keys):
         chain = ActionChains(self.driver)
         for key in keys:

@@ -66,18 +66,8 @@ class PaperSessions(PageTest):
     def enter_shop_order(self):
         b = self.browser
         b.open("shop")
-        b.click("BUTTON5")
-        b.row("LIST1", 0).click()
-        b.type("EDIT1", "ABC")
-        b.click("CHECK4")
-        b.click("BUTTON14")
-        b.click("BUTTON11")
-        b.click("BUTTON9")
-        b.row("LIST1", 0).click()
-        b.type("EDIT1", "写真集の題名がとても長いタイトル")
-        b.click("RADIO3")
-        b.click("BUTTON14")
-        b.click("BUTTON11")
+        b.add_title("BUTTON5", "ABC", "CHECK4")
+        b.add_title("BUTTON9", "写真集の題名がとても長いタイトル", "RADIO3")
         b.type("EDIT7", "山田太郎")
 
     def test_shop_papers_statement_breakdown_and_receipt_as_the_native_driver_writes_them(self):
@@ -155,11 +145,7 @@ class PaperSessions(PageTest):
     def test_customer_mail_attachment_as_the_native_driver_writes_it(self):
         b = self.browser
         b.open("customer")
-        b.click("BUTTON5")
-        b.row("LIST1", 0).click()
-        b.type("EDIT1", "ワンピース　１巻")
-        b.click("BUTTON14")
-        b.click("BUTTON11")
+        b.add_title("BUTTON5", "ワンピース　１巻")
         b.click("BUTTON2")
         b.answer("ok")
         seen = b.save_as("mail")

@@ -19,6 +19,7 @@ function fillRows(list, items) {
     row.setAttribute('role', 'option');
     row.dataset.row = String(i);
     row.className = 'row';
+    row.setAttribute('aria-selected', 'false');
     row.textContent = items[i];
     added.push(row);
   }
@@ -68,12 +69,20 @@ export class ListBox {
     if (this.caret >= this.count) this.caret = -1;
   }
 
+  // Only the rows whose state changed are touched.
   setSelection(selected, selectedRows) {
     const chosen = new Set(selectedRows || (selected >= 0 ? [selected] : []));
-    for (const row of this.el.children) {
-      const on = chosen.has(Number(row.dataset.row));
-      row.classList.toggle('selected', on);
-      row.setAttribute('aria-selected', String(on));
+    for (const row of this.el.querySelectorAll('.selected'))
+      if (!chosen.has(Number(row.dataset.row))) {
+        row.classList.remove('selected');
+        row.setAttribute('aria-selected', 'false');
+      }
+    for (const i of chosen) {
+      const row = this.el.children[i];
+      if (row && !row.classList.contains('selected')) {
+        row.classList.add('selected');
+        row.setAttribute('aria-selected', 'true');
+      }
     }
     if (selected >= 0 && selected < this.count) this.moveCaret(selected);
     else if (this.caret < 0 && this.count > 0) this.moveCaret(0, false);
