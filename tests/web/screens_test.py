@@ -148,6 +148,35 @@ class Screens(PageTest):
         self.assertEqual(b.el("HSCROLL1").get_attribute("aria-valuenow"), "50")
         self.assertTrue(b.text("TEXT36").startswith("50 dpi"))
 
+    def test_coupons_are_chosen_from_the_dropped_list_or_by_the_arrow_keys(self):
+        b = self.browser
+        b.open("customer")
+        for coupon in ["1612310042", "1612310033"]:
+            b.type("COMBO1", coupon)
+            b.click("BUTTON15")
+        self.assertEqual(b.rows("COMBO1"), ["1612310042", "1612310033"])
+        b.el("COMBO1").find_element("css selector", ".combo-drop").click()
+        b.row("COMBO1", 0).click()
+        self.assertEqual(b.text("COMBO1"), "1612310042")
+        self.assertTrue(b.js("return document.querySelector('#COMBO1 [role=listbox]').hidden;"))
+        b.keys(Keys.ARROW_DOWN)
+        self.assertEqual(b.text("COMBO1"), "1612310033")
+        # The mouse on the resolution bar's arrows steps it by one.
+        b.add_title("BUTTON5", "題名")
+        b.click("BUTTON5")
+        b.row("LIST1", 0).click()
+        before = int(b.el("HSCROLL1").get_attribute("aria-valuenow"))
+        b.el("HSCROLL1").find_element("css selector", ".scroll-more").click()
+        self.assertEqual(int(b.el("HSCROLL1").get_attribute("aria-valuenow")), before + 1)
+
+    def test_the_shops_reminder_at_start_comes_before_the_summary(self):
+        b = self.browser
+        b.open("shop", today="2016/05/01", wait_for=None)
+        seen = b.answer("ok")
+        self.assertEqual(seen["caption"], "特別割引のチェック")
+        b.wait(lambda: b.shown("MAINFORM"), "the summary screen")
+        self.assertEqual(b.focused(), "BUTTON5")
+
     def test_the_list_caret_moves_with_the_arrows_and_space_opens_its_row(self):
         b = self.browser
         b.open("customer")

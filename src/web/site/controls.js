@@ -135,10 +135,8 @@ export class EditBox extends Control {
   }
   apply(change) {
     super.apply(change);
-    if ('digitsOnly' in change) {
-      this.focusTarget.inputMode = change.digitsOnly ? 'numeric' : 'text';
-      this.focusTarget.lang = change.ime === 'off' ? 'en' : 'ja';
-    }
+    // A hint for the keyboards of tablets; the program keeps the limits.
+    if ('digitsOnly' in change) this.focusTarget.inputMode = change.digitsOnly ? 'numeric' : 'text';
   }
   setText(text, asTyped) {
     const input = this.focusTarget;
@@ -204,7 +202,7 @@ class Combo extends Control {
   }
   apply(change) {
     super.apply(change);
-    if ('digitsOnly' in change) this.edit.apply({ digitsOnly: change.digitsOnly, ime: change.ime });
+    if ('digitsOnly' in change) this.edit.apply({ digitsOnly: change.digitsOnly });
     if ('items' in change) this.combo.setItems(change.items);
     if ('selected' in change) this.combo.setSelected(change.selected);
   }
