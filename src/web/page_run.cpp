@@ -47,7 +47,7 @@ void run_step(Run& run, const std::function<void()>& body, const std::vector<std
     // A failure is reported at this place: the page's dispatch of the event.
     try {
         body();
-        if (!end_requested()) run_hooks(hooks);
+        run_hooks(end_requested() ? page_hooks().at_end : hooks);
     } catch (...) {
         report = SCANFEE_FATAL_REPORT();
     }

@@ -101,13 +101,23 @@ async function start() {
     showNotice('プログラムを読み込めませんでした。ページを読み込み直してください。');
     return;
   }
+  const stop = (text) => {
+    screens.end();
+    showNotice(text, true);
+  };
   const module = await createScanfeePage({
+    // The program cannot go on (its memory exhausted, a fault of its own).
+    onAbort: () => stop('エラーのため終了しました。'),
     page: {
-      update: (message) => screens.update(message),
-      ended: (byFailure) => {
-        screens.end();
-        showNotice(byFailure ? 'エラーのため終了しました。' : 'スキャン料金計算を終了しました。', true);
+      // A fault in drawing the page must not stop the program's event.
+      update: (message) => {
+        try {
+          screens.update(message);
+        } catch (error) {
+          console.error(error);
+        }
       },
+      ended: (byFailure) => stop(byFailure ? 'エラーのため終了しました。' : 'スキャン料金計算を終了しました。'),
       messageBox: (caption, text, buttons, icon) => dialogs.messageBox(caption, text, buttons, icon),
       textDialog: (request) => dialogs.textDialog(request),
       openDialog: (request) => dialogs.openDialog(request),

@@ -120,6 +120,7 @@ export class Screens {
     const shown = !form.el.hidden;
     if (form.visible === shown) return;
     form.el.hidden = !form.visible;
+    form.el.setAttribute('aria-hidden', String(!form.visible));
     this.stack = this.stack.filter((f) => f !== form);
     if (form.visible) {
       this.stack.push(form);
