@@ -62,7 +62,7 @@ class Site:
 
 
 class Browser:
-    def __init__(self, site, scale=1.0):
+    def __init__(self, site, scale=1.0, env=None):
         self.site = site
         self.downloads = tempfile.mkdtemp(prefix="scanfee-downloads-")
         options = Options()
@@ -77,9 +77,9 @@ class Browser:
             "profile.default_content_setting_values.automatic_downloads": 1,
         })
         options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
-        self.driver = webdriver.Chrome(service=Service(os.environ.get("SCANFEE_CHROMEDRIVER",
-                                                                      "/usr/bin/chromedriver")),
-                                       options=options)
+        service = Service(os.environ.get("SCANFEE_CHROMEDRIVER", "/usr/bin/chromedriver"),
+                          env=dict(os.environ, **(env or {})))
+        self.driver = webdriver.Chrome(service=service, options=options)
         self.driver.execute_cdp_cmd("Browser.setDownloadBehavior",
                                     {"behavior": "allow", "downloadPath": self.downloads})
 
@@ -131,6 +131,17 @@ class Browser:
 
     def checked(self, name):
         return self.js("return document.getElementById(arguments[0]).querySelector('input').checked;", name)
+
+    def fixed_pitch(self, name):
+        """Whether the control's face sets "あ" as wide as "AA" and "i" as
+        "W", and has "あ" at all."""
+        return self.js("""
+            const e = document.getElementById(arguments[0]);
+            const ctx = document.createElement('canvas').getContext('2d');
+            ctx.font = getComputedStyle(e).fontSize + ' ' + getComputedStyle(e).fontFamily;
+            const w = (t) => ctx.measureText(t).width;
+            return Math.abs(w('あ') - 2 * w('A')) < 0.01 && Math.abs(w('i') - w('W')) < 0.01
+                   && document.fonts.check(ctx.font, 'あ');""", name)
 
     def focused(self):
         """The name of the control (or page button) that has the focus."""
@@ -250,11 +261,12 @@ def native_run(script, edition, today=TODAY, files=()):
 class PageTest(unittest.TestCase):
     """One site and one browser for the tests of a class."""
     scale = 1.0
+    browser_env = None
 
     @classmethod
     def setUpClass(cls):
         cls.site = Site()
-        cls.browser = Browser(cls.site, cls.scale)
+        cls.browser = Browser(cls.site, cls.scale, cls.browser_env)
 
     @classmethod
     def tearDownClass(cls):

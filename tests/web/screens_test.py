@@ -3,7 +3,9 @@ the fixed-pitch faces of the title list and the statement, the keyboard of
 the window program, the end of the run, and no request to any other host;
 at 1x and at 1.5x."""
 import os
+import tempfile
 import unittest
+import urllib.request
 
 from page_session import DATA, Keys, PageTest
 
@@ -46,16 +48,6 @@ class Screens(PageTest):
                 self.assertTrue(x >= 0 and y >= 0 and x + w <= width + 0.5 and y + h <= height + 0.5,
                                 f"{name} at {x},{y} {w}x{h}")
 
-    def fixed_pitch(self, name):
-        """Whether the control's face sets "あ" as wide as "AA" and "i" as "W"."""
-        return self.browser.js("""
-            const e = document.getElementById(arguments[0]);
-            const ctx = document.createElement('canvas').getContext('2d');
-            ctx.font = getComputedStyle(e).fontSize + ' ' + getComputedStyle(e).fontFamily;
-            const w = (t) => ctx.measureText(t).width;
-            return Math.abs(w('あ') - 2 * w('A')) < 0.01 && Math.abs(w('i') - w('W')) < 0.01
-                   && document.fonts.check(ctx.font, 'あ');""", name)
-
     def test_every_screen_as_designed_with_its_faces(self):
         b = self.browser
         b.open("shop")
@@ -66,7 +58,7 @@ class Screens(PageTest):
                          "rgb(255, 255, 0)")
         b.click("BUTTON5")
         self.check_layout("FORM2")
-        self.assertTrue(self.fixed_pitch("LIST1"))
+        self.assertTrue(b.fixed_pitch("LIST1"))
         b.row("LIST1", 0).click()
         self.check_layout("FORM3")
         b.keys("題名", Keys.ESCAPE)
@@ -82,7 +74,7 @@ class Screens(PageTest):
         b.answer("cancel")
         b.answer("ok")
         b.wait(lambda: b.top_form() == "FORM5", "the statement screen")
-        self.assertTrue(self.fixed_pitch("EDIT6"))
+        self.assertTrue(b.fixed_pitch("EDIT6"))
         self.assertEqual(tuple(round(v) for v in self.rects("FORM5")["EDIT6"]), (16, 40, 760, 504))
         # Nothing came from anywhere but the page's own site.
         urls = b.requested_urls()
@@ -219,6 +211,35 @@ class ScreensAtOneAndAHalf(Screens):
         png = b.driver.get_screenshot_as_png()
         # The PNG's width stands at bytes 16 to 19 of its header.
         self.assertEqual(int.from_bytes(png[16:20], "big"), round(b.js("return window.innerWidth;") * 1.5))
+
+
+# A machine without Japanese fonts: the browser's font configuration knows
+# only DejaVu, so the page serves its IPA fonts.
+NO_JAPANESE_FONTS = tempfile.mkdtemp(prefix="scanfee-fonts-")
+with open(os.path.join(NO_JAPANESE_FONTS, "fonts.conf"), "w") as conf:
+    conf.write('<?xml version="1.0"?><!DOCTYPE fontconfig SYSTEM "fonts.dtd"><fontconfig>'
+               '<dir>/usr/share/fonts/truetype/dejavu</dir>'
+               f'<cachedir>{NO_JAPANESE_FONTS}/cache</cachedir></fontconfig>')
+
+
+class WithoutJapaneseFonts(PageTest):
+    browser_env = {"FONTCONFIG_FILE": os.path.join(NO_JAPANESE_FONTS, "fonts.conf")}
+
+    def test_the_served_ipa_fonts_line_up_the_title_list_and_the_statement(self):
+        b = self.browser
+        b.open("customer")
+        b.add_title("BUTTON5", "ワンピース　１巻")
+        b.click("BUTTON5")
+        b.wait(lambda: b.js("return document.fonts.status === 'loaded';"), "the fonts")
+        self.assertTrue(b.fixed_pitch("LIST1"))
+        served = [u for u in b.requested_urls() if "/fonts/" in u]
+        self.assertIn(self.site.url + "fonts/ipam.ttf", served)
+        self.assertIn(self.site.url + "fonts/ipagp.ttf", served)
+        with urllib.request.urlopen(self.site.url + "fonts/ipam.ttf") as served_font, \
+                open("/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf", "rb") as debian_font:
+            self.assertEqual(served_font.read(), debian_font.read())
+        with urllib.request.urlopen(self.site.url + "fonts/IPA_Font_License_Agreement_v1.0.txt") as licence:
+            self.assertIn("IPA Font License Agreement v1.0", licence.read().decode())
 
 
 # The base class's tests run once at each scale, not again by themselves.

@@ -19,7 +19,9 @@ export class Timings {
     window.scanfeeTimings = { summaryShown: null, actions: [] };
   }
 
+  // A key or a click starts an action; the typing a key makes belongs to it.
   begin(event) {
+    if (event.type === 'input' && this.pending) return;
     this.pending = { type: event.type, start: event.timeStamp };
   }
 
