@@ -63,6 +63,17 @@ void BM_SaveOrderFile605(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveOrderFile605)->Unit(benchmark::kMicrosecond);
 
+// What the recovery copy adds to every event: the order on screen in the
+// order file's format, compared with the copy kept (the disk is written on a
+// thread of its own in the window program).
+void BM_RecoveryCopyCheck605(benchmark::State& state) {
+    start_program();
+    load_largest_order();
+    std::string kept = files::order_on_screen_bytes();
+    for (auto _ : state) benchmark::DoNotOptimize(files::order_on_screen_bytes() == kept);
+}
+BENCHMARK(BM_RecoveryCopyCheck605)->Unit(benchmark::kMicrosecond);
+
 // One user event as scanfee-run plays it: the action on the model, the
 // handler and the deferred work. Each pair leaves the screens as it found
 // them, so the two halves are timed alike.

@@ -5,9 +5,11 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/recovery_start.h"
 #include "app/start_options.h"
 #include "core/program.h"
 #include "core/startup.h"
+#include "files/recovery.h"
 #include "qt/event_dispatch.h"
 #include "qt/font_map.h"
 #include "qt/font_warmup.h"
@@ -16,6 +18,7 @@
 #include "qt/qt_dialogs.h"
 #include "qt/screen_view.h"
 #include "qt/timing_probe.h"
+#include "runtime/state_folder.h"
 #include "screens/controls.h"
 #include "ui/user_actions.h"
 
@@ -45,7 +48,13 @@ int run(QApplication& app, const StartOptions& options, qtview::FontWarmup& font
     qtview::install_timing_probe(view.widget(*screens::scr().MAINFORM), [&view] {
         view.dispatcher().act(*screens::scr().BUTTON1, ui::user_click);
     });
-    return app.exec();
+    // An order that an earlier run left unsaved is offered back over the
+    // summary screen; from here on the order on screen is kept safe.
+    app::keep_recovery_copy_in(rt::user_state_folder(), options.edition, true);
+    const int status = app.exec();
+    // The last copy reaches the disk before the run ends.
+    files::stop_recovery();
+    return status;
 }
 
 int start(QApplication& app, qtview::FontWarmup& fonts) {

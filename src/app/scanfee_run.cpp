@@ -3,11 +3,11 @@
 // of user events takes the place of the user.
 #include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "app/driver/driver_error.h"
 #include "app/driver/fatal_output.h"
 #include "app/driver/script_runner.h"
+#include "app/recovery_start.h"
 #include "app/start_options.h"
 #include "core/startup.h"
 #include "runtime/fatal.h"
@@ -20,41 +20,42 @@ int run(int argc, char** argv) {
     const auto parsed = app::parse_command_line({argv + 1, argv + argc}, true);
     if (const auto* bad = std::get_if<app::CommandLineError>(&parsed)) {
         std::cerr << "scanfee-run: " << bad->message << "\n"
-                  << "usage: scanfee-run [--edition shop|customer] [--today YYYY/MM/DD] [SCRIPT]\n";
+                  << "usage: scanfee-run [--edition shop|customer] [--today YYYY/MM/DD] "
+                     "[--recovery DIR] [SCRIPT]\n";
         return 2;
     }
 
     const StartOptions options = std::get<app::CommandLine>(parsed).options;
     const std::string script_path = std::get<app::CommandLine>(parsed).script;
-    std::string content;
-    if (script_path.empty()) {
-        std::ostringstream in;
-        in << std::cin.rdbuf();
-        content = in.str();
-    } else {
-        std::ifstream file(script_path, std::ios::binary);
+    const std::string recovery_folder = std::get<app::CommandLine>(parsed).recovery_folder;
+    std::ifstream file;
+    if (!script_path.empty()) {
+        file.open(script_path, std::ios::binary);
         if (!file) {
             std::cerr << "scanfee-run: cannot read " << script_path << "\n";
             return 2;
         }
-        std::ostringstream in;
-        in << file.rdbuf();
-        content = in.str();
     }
+    driver::ScriptReader script(script_path.empty() ? std::cin : file);
 
     driver::ScriptDialogs dialogs(std::cout);
     ui::set_dialog_service(&dialogs);
     struct Unset {
         ~Unset() { ui::set_dialog_service(nullptr); }
     } unset;
-    auto lines = driver::parse_script(content);
-    size_t first = 0;
     try {
-        // Answers before the first other command answer the start-up's dialogs.
-        for (; first < lines.size() && driver::is_answer(lines[first]); ++first)
-            driver::queue_answer(dialogs, lines[first]);
+        // Answers before the first other command answer the start-up's dialogs
+        // (and the recovery copy's question).
+        while (std::optional<driver::ScriptLine> line = script.next()) {
+            if (!driver::is_answer(*line)) {
+                script.put_back(std::move(*line));
+                break;
+            }
+            driver::queue_answer(dialogs, *line);
+        }
         start_up(options);
-        driver::run_script(lines, first, dialogs, std::cout);
+        if (!recovery_folder.empty()) app::keep_recovery_copy_in(recovery_folder, options.edition);
+        driver::run_script(script, dialogs, std::cout);
     } catch (const driver::DriverError& e) {
         std::cout.flush();
         std::cerr << "scanfee-run: " << e.what() << "\n";

@@ -15,7 +15,9 @@ std::variant<CommandLine, CommandLineError> parse_command_line(const std::vector
             name.resize(eq);
             has_value = true;
         }
-        if (name != "--edition" && name != "--today") {
+        const bool known = name == "--edition" || name == "--today" ||
+                           (takes_script && name == "--recovery");
+        if (!known) {
             if (takes_script && line.script.empty() && !name.starts_with("-")) {
                 line.script = name;
                 continue;
@@ -34,6 +36,9 @@ std::variant<CommandLine, CommandLineError> parse_command_line(const std::vector
             } else {
                 return CommandLineError{"unknown edition " + value};
             }
+        } else if (name == "--recovery") {
+            if (value.empty()) return CommandLineError{"--recovery needs a folder"};
+            line.recovery_folder = value;
         } else {
             if (!rt::is_date_text(value)) return CommandLineError{"not a date YYYY/MM/DD: " + value};
             line.options.today = value;

@@ -1,7 +1,8 @@
 #pragma once
 // The command line shared by the window program and the driver:
-//   [--edition shop|customer] [--today YYYY/MM/DD] [SCRIPT]
-// "--edition=shop" and "--today=2016/04/29" are read as well.
+//   [--edition shop|customer] [--today YYYY/MM/DD] [--recovery DIR] [SCRIPT]
+// "--edition=shop" and "--today=2016/04/29" are read as well. Only the
+// driver takes --recovery and a script.
 #include <string>
 #include <variant>
 #include <vector>
@@ -13,6 +14,7 @@ namespace scanfee::app {
 struct CommandLine {
     StartOptions options;  // the customer edition and the clock's date by default
     std::string script;    // the driver's script; empty for standard input
+    std::string recovery_folder;  // the driver's state folder; empty: no recovery copy
 };
 
 // What was wrong with the arguments.

@@ -2,6 +2,7 @@
 
 #include "core/order_state.h"
 #include "core/program.h"
+#include "files/recovery.h"
 #include "files/title_import.h"
 
 namespace scanfee {
@@ -9,6 +10,7 @@ namespace scanfee {
 bool handle_event(std::string_view event) {
     bool handled = event_table().raise(event);
     run_pending_action();
+    files::keep_recovery_copy();
     return handled;
 }
 

@@ -7,7 +7,8 @@
 namespace scanfee {
 
 // One user event: the handler named after it (if the program has one), then
-// the deferred action. Returns whether the event had a handler.
+// the deferred action, then the recovery copy when one is kept. Returns
+// whether the event had a handler.
 bool handle_event(std::string_view event);
 
 // Runs the work for PENDING_ACTION (codes 1 to 4 are the steps of the title

@@ -3,9 +3,11 @@
 #include <memory>
 
 #include "core/order_state.h"
+#include "files/recovery.h"
 #include "files/title_import.h"
 #include "runtime/clock.h"
 #include "screens/controls.h"
+#include "screens/title_list_undo.h"
 
 namespace scanfee {
 namespace {
@@ -26,6 +28,8 @@ void reset_program() {
     the_model = std::make_unique<ui::ScreenModel>();
     the_events.clear();
     the_end_request = false;
+    files::stop_recovery();
+    screens::forget_removed_titles();
     rt::fix_today({});
 }
 

@@ -10,16 +10,9 @@ namespace {
 
 using namespace rt::literals;
 
-// The reason of a failure in the user's words.
-std::string reason_of(const rt::FileError& error) {
-    std::string reason = rt::error_message(error.number);
-    if (reason.empty()) reason = rt::to_sjis("エラー[" + std::to_string(error.number) + "]");
-    return reason;
-}
-
 std::string failure_text(const char* what, const rt::FileError& error) {
     return rt::to_sjis(what) + "\r\n" + rt::to_sjis(error.path) + "\r\n" + "理由："_sj +
-           reason_of(error);
+           failure_reason(error);
 }
 
 // Where a dialog opens: the remembered folder and the proposed name. A name
@@ -32,6 +25,12 @@ std::string default_path(const std::string& name) {
 }
 
 }  // namespace
+
+std::string failure_reason(const rt::FileError& error) {
+    std::string reason = rt::error_message(error.number);
+    if (reason.empty()) reason = rt::to_sjis("エラー[" + std::to_string(error.number) + "]");
+    return reason;
+}
 
 std::string file_error_caption() { return "ファイルエラーメッセージ"_sj; }
 

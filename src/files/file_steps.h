@@ -42,6 +42,9 @@ void report_read_failure(const ui::Form* owner, const rt::FileError& error);
 // Shift-JIS ("３行目：…").
 void report_bad_content(const ui::Form* owner, const std::string& path, const std::string& reason);
 
+// The reason of a failure in the user's words (Shift-JIS).
+std::string failure_reason(const rt::FileError& error);
+
 // The texts of these boxes, for tests and for the boxes themselves.
 std::string file_error_caption();
 std::string write_failure_text(const rt::FileError& error);

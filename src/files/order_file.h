@@ -14,6 +14,11 @@ namespace scanfee::files {
 // is taken from EDIT7 first; CURTITLE is left as the writer's loop leaves it.
 std::string order_file_bytes();
 
+// The order as the screens show it, in the same format, without changing
+// anything: the name as it stands in its box, and the title being entered
+// with the others. What the recovery copy keeps.
+std::string order_on_screen_bytes();
+
 // Writes the order to FILENAME, replacing a file of that name in one step.
 // A failure is reported by a message box; returns whether it was written.
 bool WFILE_SUB();

@@ -6,6 +6,7 @@
 #include "files/file_steps.h"
 #include "files/order_file.h"
 #include "files/order_file_format.h"
+#include "files/recovery.h"
 #include "runtime/text_file.h"
 #include "screens/controls.h"
 
@@ -90,6 +91,7 @@ bool RFILE_SUB() {
         return false;
     }
     apply_order_file(*parsed.content);
+    note_order_saved();
     return true;
 }
 

@@ -1,17 +1,106 @@
 #include "qt/input_limit.h"
 
+#include <algorithm>
+#include <string>
+#include <vector>
+
 #include "qt/qt_text.h"
+#include "qt/refusal_notice.h"
+#include "ui/typed_text.h"
 
 namespace scanfee::qtview {
 
-QValidator::State InputLimitValidator::validate(QString& input, int&) const {
-    if (digits_only_) {
-        for (QChar c : input)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9')) return Invalid;
+namespace {
+
+// Characters of `text`, a surrogate pair as one.
+qsizetype character_length(const QString& text, qsizetype i) {
+    return text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
+                                                                                           : 1;
+}
+
+}  // namespace
+
+bool InputLimitValidator::take_characters(QString& input, int& pos,
+                                          std::vector<std::string>& refused) const {
+    QString kept;
+    int kept_pos = pos;
+    for (qsizetype i = 0; i < input.size();) {
+        const qsizetype n = character_length(input, i);
+        QString character = input.mid(i, n);
+        bool takes = true;
+        if (digits_only_) {
+            // Full-width digits (U+FF10 to U+FF19) are digits to the model too.
+            if (character.size() == 1 && character[0].unicode() >= 0xFF10 &&
+                character[0].unicode() <= 0xFF19)
+                character = QChar(u'0' + (character[0].unicode() - 0xFF10));
+            // Anything else is no amount: the box takes no key but digits.
+            if (character.size() != 1 || character[0] < QLatin1Char('0') ||
+                character[0] > QLatin1Char('9'))
+                return false;
+        } else {
+            const ui::TypedText typed = ui::take_typed(character.toStdString());
+            takes = typed.refused.empty();
+            for (const std::string& name : typed.refused)
+                if (std::find(refused.begin(), refused.end(), name) == refused.end())
+                    refused.push_back(name);
+        }
+        if (takes) {
+            kept += character;
+        } else if (i < pos) {
+            kept_pos -= int(std::min<qsizetype>(n, pos - i));
+        }
+        i += n;
     }
-    if (!fits_system_text(input)) return Invalid;
-    if (max_bytes_ > 0 && system_bytes(input) > static_cast<std::size_t>(max_bytes_))
-        return Invalid;
+    input = kept;
+    pos = kept_pos;
+    return true;
+}
+
+bool InputLimitValidator::fit_limit(QString& input, int& pos) const {
+    const auto bytes = [](const QString& text) { return system_bytes(text); };
+    if (max_bytes_ <= 0 || bytes(input) <= static_cast<std::size_t>(max_bytes_)) return true;
+    // What the edit inserted lies between what it kept of the text before.
+    qsizetype head = 0;
+    while (head < last_.size() && head < input.size() && last_[head] == input[head]) ++head;
+    qsizetype tail = 0;
+    while (tail < last_.size() - head && tail < input.size() - head &&
+           last_[last_.size() - 1 - tail] == input[input.size() - 1 - tail])
+        ++tail;
+    QString inserted = input.mid(head, input.size() - head - tail);
+    const QString before = input.left(head), after = input.right(tail);
+    while (!inserted.isEmpty() &&
+           bytes(before + inserted + after) > static_cast<std::size_t>(max_bytes_)) {
+        const bool pair = inserted.size() >= 2 && inserted.back().isLowSurrogate() &&
+                          inserted[inserted.size() - 2].isHighSurrogate();
+        inserted.chop(pair ? 2 : 1);
+    }
+    if (inserted.isEmpty()) return false;
+    input = before + inserted + after;
+    pos = int(head + inserted.size());
+    return true;
+}
+
+QString InputLimitValidator::limit_notice() const {
+    if (digits_only_) return QStringLiteral("この欄には%1桁までしか入りません").arg(max_bytes_);
+    return QStringLiteral("この欄には半角%1文字（全角%2文字）までしか入りません")
+        .arg(max_bytes_)
+        .arg(max_bytes_ / 2);
+}
+
+QValidator::State InputLimitValidator::validate(QString& input, int& pos) const {
+    std::vector<std::string> refused;
+    QString taken = input;
+    int taken_pos = pos;
+    if (!take_characters(taken, taken_pos, refused)) return Invalid;
+    QStringList notices;
+    if (!refused.empty()) notices << QString::fromStdString(ui::refusal_notice(refused));
+    const QString untrimmed = taken;
+    const bool fits = fit_limit(taken, taken_pos);
+    if (!fits || taken != untrimmed) notices << limit_notice();
+    if (!notices.isEmpty() && on_refused) on_refused(notices.join(QLatin1Char('\n')));
+    if (!fits) return Invalid;
+    input = taken;
+    pos = taken_pos;
     return Acceptable;
 }
 
@@ -24,10 +113,15 @@ void apply_input_limits(QLineEdit& edit, QWidget* focus_owner, bool digits_only,
                         bool ime_off) {
     // The old validator is the edit's child; replacing it must not leave it behind.
     if (const QValidator* old = edit.validator(); old && old->parent() == &edit) delete old;
-    edit.setValidator(new InputLimitValidator(digits_only, max_bytes, &edit));
-    // A character is at least one byte, so the byte limit also bounds the
-    // characters; the validator does the exact count.
-    edit.setMaxLength(max_bytes > 0 ? max_bytes : 32767);
+    auto* validator = new InputLimitValidator(digits_only, max_bytes, &edit);
+    validator->set_last_text(edit.text());
+    QObject::connect(&edit, &QLineEdit::textChanged, validator, &InputLimitValidator::set_last_text);
+    QWidget* box = focus_owner ? focus_owner : &edit;
+    validator->on_refused = [box](const QString& notice) { show_refusal_notice(*box, notice); };
+    edit.setValidator(validator);
+    // The validator counts the bytes and cuts a paste to what fits, with a
+    // word; Qt's own cut would count characters, and silently.
+    edit.setMaxLength(32767);
     // Read-only and echo-mode changes reset the attribute: set it last.
     edit.setAttribute(Qt::WA_InputMethodEnabled, !ime_off && !edit.isReadOnly());
     if (focus_owner && focus_owner != &edit)

@@ -3,21 +3,37 @@
 // never shows text the model would refuse.
 #include <QLineEdit>
 #include <QValidator>
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace scanfee::qtview {
 
-// Refuses an edit that would leave non-digits in a digits-only box, more
-// CP932 bytes than the limit (0: none), or a character CP932 cannot hold.
-// Full-width digits from an input method are refused as well.
+// The box's rules while the user types or pastes, the model's rules as the
+// model keeps them. A digits-only box takes digits alone, an input method's
+// full-width digits as digits. A text box leaves out the characters CP932
+// cannot hold and takes every other one. Where the byte limit (0: none) is
+// reached, a paste is cut to what fits and a keystroke refused. Whatever is
+// left out is told to `on_refused` as the notice that names it.
 class InputLimitValidator : public QValidator {
 public:
     InputLimitValidator(bool digits_only, int max_bytes, QObject* parent)
         : QValidator(parent), digits_only_(digits_only), max_bytes_(max_bytes) {}
     State validate(QString& input, int& pos) const override;
 
+    // The text of the box as it stands, before the edit being checked.
+    void set_last_text(const QString& text) { last_ = text; }
+
+    std::function<void(const QString& notice)> on_refused;
+
 private:
+    bool take_characters(QString& input, int& pos, std::vector<std::string>& refused) const;
+    bool fit_limit(QString& input, int& pos) const;
+    QString limit_notice() const;
+
     bool digits_only_;
     int max_bytes_;
+    QString last_;
 };
 
 // A line edit whose input method follows the WA_InputMethodEnabled attribute:

@@ -45,6 +45,7 @@ bool FormKeys::key_press(QWidget* w, const QKeyEvent& key) {
         actions_.print();
         return true;
     }
+    if (key.matches(QKeySequence::Undo)) return actions_.undo && actions_.undo(w);
     const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
     if (mods != Qt::NoModifier) return false;
     switch (key.key()) {

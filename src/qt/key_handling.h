@@ -1,7 +1,8 @@
 #pragma once
 // The keys a desktop user expects on every screen: Enter presses the focused
 // push button (or the button a box hands its Enter to), Esc leaves the screens
-// that have a way back, the arrow keys walk a radio group, Ctrl+P prints.
+// that have a way back, the arrow keys walk a radio group, Ctrl+P prints,
+// Ctrl+Z in a list takes back what was done to its rows.
 #include <QObject>
 #include <QPointer>
 #include <functional>
@@ -25,6 +26,9 @@ struct FormKeyActions {
     std::function<bool(QWidget* radio, bool forward)> radio_arrow;
     // Ctrl+P; empty where there is nothing to print.
     std::function<void()> print;
+    // Ctrl+Z in `focused`; returns whether it was the window's to take (a
+    // list box), so that a text box keeps its own undo.
+    std::function<bool(QWidget* focused)> undo;
 };
 
 // Watches every widget of one form window.

@@ -43,6 +43,17 @@ void ScreenView::bind_keys(ui::Form& form, FormWindow& window) {
                 print_(widget(form), to_qt(text->text()));
         };
     }
+    actions.undo = [this, &form](QWidget* focused) {
+        for (const auto& control : form.controls()) {
+            if (control->kind() != ui::Kind::List) continue;
+            QWidget* list = built_widget(*control);
+            if (list && (list == focused || list->isAncestorOf(focused))) {
+                dispatcher_.act(*control, ui::user_undo);
+                return true;
+            }
+        }
+        return false;
+    };
     auto* keys = new FormKeys(window, std::move(actions));
     for (const EnterPass& pass : enter_passes()) {
         if (!ui::same_name(pass.form, form.name())) continue;

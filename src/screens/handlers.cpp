@@ -6,6 +6,7 @@
 #include "screens/entry_screen.h"
 #include "screens/navigation.h"
 #include "screens/title_list.h"
+#include "screens/title_list_undo.h"
 #include "summary/coupons.h"
 #include "summary/statement_screen.h"
 
@@ -15,6 +16,7 @@ void register_handlers(ui::EventTable& events) {
     summary::register_statement_screen(events);
     register_navigation(events);
     register_title_list(events);
+    register_title_list_undo(events);  // around "全タイトル消去"
     register_entry_screen(events);
     summary::register_coupons(events);
     files::register_order_file(events);

@@ -135,13 +135,19 @@ std::string Control::limit_input(std::string_view typed) const {
     for (size_t i = 0; i < typed.size();) {
         unsigned char b = static_cast<unsigned char>(typed[i]);
         size_t n = rt::is_lead_byte(b) && i + 1 < typed.size() ? 2 : 1;
-        if (digits_only_ && !(n == 1 && b >= '0' && b <= '9')) {
-            i += n;
-            continue;
-        }
-        if (max_length_ > 0 && out.size() + n > size_t(max_length_)) break;
-        out.append(typed.substr(i, n));
+        std::string_view character = typed.substr(i, n);
         i += n;
+        if (digits_only_) {
+            // A Japanese input method types full-width digits by default.
+            if (n == 2 && b == 0x82) {
+                unsigned char trail = static_cast<unsigned char>(character[1]);
+                if (trail >= 0x4F && trail <= 0x58)
+                    character = std::string_view("0123456789").substr(trail - 0x4F, 1);
+            }
+            if (!(character.size() == 1 && character[0] >= '0' && character[0] <= '9')) continue;
+        }
+        if (max_length_ > 0 && out.size() + character.size() > size_t(max_length_)) break;
+        out.append(character);
     }
     return out;
 }

@@ -42,6 +42,8 @@ std::string user_scroll(Control& control, int pos) {
     return control.name() + "_CHANGE";
 }
 
+std::string user_undo(Control& control) { return control.name() + "_UNDO"; }
+
 bool user_can_reach(const Control& control) {
     const Form* form = control.form();
     if (!control.visible() || !control.enabled()) return false;

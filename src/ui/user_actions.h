@@ -23,6 +23,10 @@ std::string user_select(Control& control, int row);
 // Scroll bar moved to `pos`, clamped to its range.
 std::string user_scroll(Control& control, int pos);
 
+// Ctrl+Z in a list box: takes back what the last action on its rows did
+// (the title list brings back the titles "全タイトル消去" removed).
+std::string user_undo(Control& control);
+
 // Whether a user could reach the control: it and its form are visible and
 // enabled.
 bool user_can_reach(const Control& control);

@@ -138,6 +138,39 @@ TEST_F(KeyboardTest, FocusLeavesAControlThatIsHiddenUnderIt) {
     EXPECT_NE(focus_name(window("FORM3")), "CHECK4");
 }
 
+TEST_F(KeyboardTest, CtrlZOnTheTitleListBringsBackWhatClearingRemoved) {
+    start();
+    click("BUTTON5");
+    for (const char* title : {"ONE", "TWO"}) {
+        const int row = order().TITLECOUNT(CAT_COMICS);
+        view_->dispatcher().act(control("LIST1"),
+                                [row](ui::Control& c) { return ui::user_select(c, row); });
+        QTest::keyClicks(window("FORM3")->focusWidget(), title);
+        click("BUTTON14");
+    }
+    ASSERT_EQ(control("LIST1").item_count(), 3);
+    const float amount = order().TITLE_TOTAL(1, CAT_COMICS);
+
+    click("BUTTON20");  // 全タイトル消去: asks nothing
+    EXPECT_EQ(control("LIST1").item_count(), 1);
+    widget("LIST1")->setFocus();
+    press(window("FORM2"), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(control("LIST1").item_count(), 3);
+    EXPECT_EQ(order().TITLE(1, CAT_COMICS), "TWO");
+    EXPECT_EQ(order().TITLE_TOTAL(1, CAT_COMICS), amount);
+    EXPECT_EQ(order().TITLECOUNT(CAT_COMICS), 2);
+
+    // Once a title was added after clearing, the cleared ones stay gone.
+    click("BUTTON20");
+    view_->dispatcher().act(control("LIST1"), [](ui::Control& c) { return ui::user_select(c, 0); });
+    QTest::keyClicks(window("FORM3")->focusWidget(), "NEW");
+    click("BUTTON14");
+    widget("LIST1")->setFocus();
+    press(window("FORM2"), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(control("LIST1").item_count(), 2);
+    EXPECT_EQ(order().TITLE(0, CAT_COMICS), "NEW");
+}
+
 struct KeyCase {
     const char* name;
     int16 edition;

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -57,6 +60,20 @@ protected:
         W* w = qobject_cast<W*>(view_->widget(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
+    }
+
+    // The line edit of an edit box, or the edit field of the combo box.
+    QLineEdit* line_edit(const char* name) {
+        if (auto* combo = qobject_cast<QComboBox*>(view_->widget(name))) return combo->lineEdit();
+        return widget<QLineEdit>(name);
+    }
+
+    // What an input method hands over when the user confirms a conversion.
+    static void commit(QLineEdit* target, const QString& text) {
+        target->setFocus();
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(target, &event);
     }
 
     ui::Control& control(const char* name) {

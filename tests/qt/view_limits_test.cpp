@@ -1,8 +1,10 @@
 // The edit boxes refuse what the model would refuse, while the user types.
 #include <QComboBox>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 
+#include "qt/refusal_notice.h"
 #include "qt/view_fixture.h"
 #include "runtime/sjis.h"
 #include "typing.h"
@@ -16,18 +18,7 @@ class LimitsTest : public ViewTest {
 protected:
     void SetUp() override { start(EDITION_SHOP); }
 
-    QLineEdit* edit(const char* name) {
-        if (auto* combo = qobject_cast<QComboBox*>(view_->widget(name))) return combo->lineEdit();
-        return widget<QLineEdit>(name);
-    }
-
-    // What an input method hands over when the user confirms a conversion.
-    void commit(QLineEdit* target, const QString& text) {
-        target->setFocus();
-        QInputMethodEvent event;
-        event.setCommitString(text);
-        QApplication::sendEvent(target, &event);
-    }
+    QLineEdit* edit(const char* name) { return line_edit(name); }
 };
 
 TEST_F(LimitsTest, DigitsOnlyBoxRefusesLettersAndASeventhDigit) {
@@ -55,10 +46,19 @@ TEST_F(LimitsTest, DigitsOnlyBoxesKeepTheirOwnLengths) {
     }
 }
 
-TEST_F(LimitsTest, DigitsOnlyBoxRefusesFullWidthDigitsFromTheInputMethod) {
+TEST_F(LimitsTest, DigitsOnlyBoxTakesFullWidthDigitsFromTheInputMethod) {
     commit(edit("EDIT4"), QString::fromUtf8("１２"));
-    EXPECT_EQ(edit("EDIT4")->text(), "");
-    EXPECT_EQ(control("EDIT4").text(), "");
+    EXPECT_EQ(edit("EDIT4")->text(), "12");
+    EXPECT_EQ(control("EDIT4").text(), "12");
+    EXPECT_EQ(shown_refusal_notice(*view_->widget("MAINFORM")), nullptr);
+    // Six digits in all, whichever width they were typed in: what goes
+    // beyond is cut, and the box says so.
+    commit(edit("EDIT4"), QString::fromUtf8("３4５６７"));
+    EXPECT_EQ(edit("EDIT4")->text(), "123456");
+    EXPECT_EQ(control("EDIT4").text(), "123456");
+    auto* notice = qobject_cast<QLabel*>(shown_refusal_notice(*view_->widget("MAINFORM")));
+    ASSERT_NE(notice, nullptr);
+    EXPECT_EQ(notice->text(), QString::fromUtf8("この欄には6桁までしか入りません"));
 }
 
 TEST_F(LimitsTest, CouponBoxHoldsTenBytesOfCp932) {

@@ -42,7 +42,9 @@ TEST_F(ModelTest, TypingFollowsTheBoxLimits) {
     const Case cases[] = {
         {&digits, "12a3", "123"},
         {&digits, "1234567", "123456"},
-        {&digits, "１２3", "3"},  // full-width digits are refused
+        {&digits, "１２3", "123"},  // an input method's full-width digits are digits
+        {&digits, "９８７６５４３", "987654"},
+        {&digits, "１ａ－２", "12"},
         {&digits, "", ""},
         {&limited, "12345678901", "1234567890"},
         {&limited, "abcdefghiあ", "abcdefghi"},  // a two-byte character is not cut in half

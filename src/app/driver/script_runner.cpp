@@ -115,19 +115,21 @@ void write_raw(const std::string& path, const std::string& bytes) {
 
 }  // namespace
 
-std::vector<ScriptLine> parse_script(const std::string& content) {
-    std::vector<ScriptLine> lines;
-    std::istringstream in(content);
+std::optional<ScriptLine> ScriptReader::next() {
+    if (back_) {
+        std::optional<ScriptLine> line = std::move(back_);
+        back_.reset();
+        return line;
+    }
     std::string text;
-    int number = 0;
-    while (std::getline(in, text)) {
-        ++number;
+    while (std::getline(in_, text)) {
+        ++number_;
         if (!text.empty() && text.back() == '\r') text.pop_back();
         size_t start = text.find_first_not_of(" \t");
         if (start == std::string::npos || text[start] == '#') continue;
-        lines.push_back({number, text});
+        return ScriptLine{number_, text};
     }
-    return lines;
+    return std::nullopt;
 }
 
 bool is_answer(const ScriptLine& line) { return split(line.text).verb == "answer"; }
@@ -144,10 +146,10 @@ void queue_answer(ScriptDialogs& dialogs, const ScriptLine& line) {
     throw DriverError("malformed answer: " + line.text);
 }
 
-Outcome run_script(const std::vector<ScriptLine>& lines, size_t first, ScriptDialogs& dialogs,
-                   std::ostream& out) {
-    for (size_t i = first; i < lines.size(); ++i) {
-        const ScriptLine& line = lines[i];
+Outcome run_script(ScriptReader& script, ScriptDialogs& dialogs, std::ostream& out) {
+    while (std::optional<ScriptLine> next = script.next()) {
+        const ScriptLine& line = *next;
+        out.flush();
         try {
             Command c = split(line.text);
             std::string event;
@@ -171,6 +173,10 @@ Outcome run_script(const std::vector<ScriptLine>& lines, size_t first, ScriptDia
                 Control& control = reachable(c.control);
                 expect_kind(control, {Kind::HScroll}, "scroll");
                 event = ui::user_scroll(control, parse_int(c.rest, "a position"));
+            } else if (c.verb == "undo" && !c.has_rest) {
+                Control& control = reachable(c.control);
+                expect_kind(control, {Kind::List}, "undo in");
+                event = ui::user_undo(control);
             } else if (c.verb == "close" && !c.has_rest) {
                 Control& control = reachable(c.control);
                 expect_kind(control, {Kind::Form}, "close");

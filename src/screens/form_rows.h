@@ -1,0 +1,103 @@
+#pragma once
+// The words of the screen tables (screens/forms/*.def) and how a row becomes
+// a form or control of the model. Each column has a namespace of its own, so
+// a table cell is a bare word ("right", "digits(6)", "hidden").
+#include "ui/model.h"
+
+namespace scanfee::screens::rows {
+
+namespace kind {
+inline constexpr ui::Kind button = ui::Kind::Button;
+inline constexpr ui::Kind check_box = ui::Kind::CheckBox;
+inline constexpr ui::Kind radio = ui::Kind::Radio;
+inline constexpr ui::Kind group = ui::Kind::Group;
+inline constexpr ui::Kind edit = ui::Kind::Edit;
+inline constexpr ui::Kind label = ui::Kind::Label;
+inline constexpr ui::Kind list = ui::Kind::List;
+inline constexpr ui::Kind combo = ui::Kind::Combo;
+inline constexpr ui::Kind hscroll = ui::Kind::HScroll;
+}  // namespace kind
+
+namespace frame {
+inline constexpr ui::FrameStyle resizable = ui::FrameStyle::Resizable;
+inline constexpr ui::FrameStyle dialog = ui::FrameStyle::Dialog;
+inline constexpr ui::FrameStyle plain = ui::FrameStyle::Plain;
+inline constexpr ui::FrameStyle minimisable = ui::FrameStyle::Minimisable;
+}  // namespace frame
+
+// How the form stores the names of its buttons: the entry screen and the
+// statement screen were designed with "button12" where the others have
+// "BUTTON1". Lookups ignore case; the stored spelling is what a view shows.
+enum class ButtonNames { upper_case, lower_case };
+namespace names {
+inline constexpr ButtonNames upper_case = ButtonNames::upper_case;
+inline constexpr ButtonNames lower_case = ButtonNames::lower_case;
+}  // namespace names
+
+enum class Face { no_font, pgothic, gothic, mincho };
+namespace face {
+inline constexpr Face no_font = Face::no_font;  // the scroll bar
+inline constexpr Face pgothic = Face::pgothic;  // ＭＳ Ｐゴシック
+inline constexpr Face gothic = Face::gothic;    // ＭＳ ゴシック
+inline constexpr Face mincho = Face::mincho;    // ＭＳ 明朝
+}  // namespace face
+
+namespace align {
+inline constexpr ui::Align none = ui::Align::Left;  // no text alignment of its own
+inline constexpr ui::Align left = ui::Align::Left;
+inline constexpr ui::Align centre = ui::Align::Center;
+inline constexpr ui::Align right = ui::Align::Right;
+}  // namespace align
+
+// What an edit or list box accepts.
+struct Limits {
+    bool digits_only = false;
+    int max_length = 0;
+    ui::Ime ime = ui::Ime::Default;
+    bool multiple_selection = false;
+    bool multiline_read_only = false;
+};
+namespace limits {
+inline constexpr Limits none{};
+inline constexpr Limits ime_on{.ime = ui::Ime::On};
+// Digits only, at most N of them, Japanese input off.
+constexpr Limits digits(int n) {
+    return {.digits_only = true, .max_length = n, .ime = ui::Ime::Off};
+}
+inline constexpr Limits multiple_selection{.multiple_selection = true};
+inline constexpr Limits multiline_read_only{.multiline_read_only = true};
+}  // namespace limits
+
+enum class First { shown, hidden, checked };
+namespace first {
+inline constexpr First shown = First::shown;
+inline constexpr First hidden = First::hidden;
+inline constexpr First checked = First::checked;
+}  // namespace first
+
+struct FormRow {
+    const char* name;
+    const char* caption;  // UTF-8, as in the table
+    int width, height;
+    ui::FrameStyle frame;
+    ButtonNames buttons;
+};
+
+struct ControlRow {
+    const char* name;
+    ui::Kind kind;
+    const char* caption;  // UTF-8, as in the table
+    ui::Rect place;
+    Face face;
+    double size;
+    ui::Align align;
+    ui::Rgb text, back;
+    Limits limits;
+    First first;
+    const char* group;  // the group box of a radio button, or ""
+};
+
+ui::Form& add_form(ui::ScreenModel& model, const FormRow& row);
+ui::Control& add_control(ui::Form& form, const FormRow& form_row, const ControlRow& row);
+
+}  // namespace scanfee::screens::rows

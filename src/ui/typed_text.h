@@ -1,0 +1,31 @@
+#pragma once
+// What a user types or pastes into a text box arrives in the view's own
+// encoding (UTF-8 here); the system holds Shift-JIS. A character Shift-JIS
+// cannot hold is never dropped without a word: the views leave it out and
+// name it beside the box. The rule is here, so that every view names the
+// same characters in the same words.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace scanfee::ui {
+
+struct TypedText {
+    std::string text;                  // the system's text: every character it can hold
+    // UTF-8: each character left out, once, in order, as the notice names
+    // it ("タブ", "改行" for characters without a face).
+    std::vector<std::string> refused;
+};
+
+// Splits typed text (UTF-8) into what the system holds and what it cannot.
+// Control characters (a pasted tab or line break) are left out too: a box
+// holds one line of text.
+TypedText take_typed(std::string_view utf8);
+
+// Whether the system can hold one character (UTF-8) typed into a box.
+bool box_takes(std::string_view utf8_character);
+
+// The notice beside the box (UTF-8): 「ë」「𠮷」は使えない文字です
+std::string refusal_notice(const std::vector<std::string>& refused);
+
+}  // namespace scanfee::ui

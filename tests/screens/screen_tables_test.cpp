@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/program.h"
+#include "screens/controls.h"
+#include "screens/screen_definitions.h"
+
+namespace scanfee::screens {
+namespace {
+
+// One entry a table row: its form, its name and the variable it binds.
+struct Row {
+    std::string form, name;
+    ui::Control* Controls::*field;
+};
+
+std::vector<Row> table_rows() {
+    std::vector<Row> rows;
+    std::string form;
+#define FORM(NAME, ...) form = #NAME;
+#define CONTROL(NAME, ...) rows.push_back({form, #NAME, &Controls::NAME});
+#include "screens/forms/all_forms.def"
+    return rows;
+}
+
+class ScreenTablesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        reset_program();
+        define_screens(screen_model());
+        bind_controls(screen_model());
+    }
+    static ui::Control& control(const std::string& name) {
+        ui::Control* c = screen_model().find(name);
+        if (!c) throw std::logic_error("no control " + name);
+        return *c;
+    }
+    static bool in(const std::set<std::string>& names, const ui::Control& c) {
+        return names.count(ui::upper_name(c.name())) > 0;
+    }
+    static std::vector<ui::Control*> all_controls() {
+        std::vector<ui::Control*> all;
+        for (const auto& form : screen_model().forms())
+            for (const auto& c : form->controls()) all.push_back(c.get());
+        return all;
+    }
+};
+
+TEST_F(ScreenTablesTest, EveryRowBindsAControlOfItsOwnFormAndNoOtherRow) {
+    const std::vector<Row> rows = table_rows();
+    std::set<ui::Control*> bound;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ui::Control* c = scr().*row.field;
+        ASSERT_NE(c, nullptr);
+        EXPECT_EQ(c, screen_model().find(row.form, row.name));
+        EXPECT_EQ(c->form()->name(), row.form);
+        // Two names that differ only in case would bind one control twice.
+        EXPECT_TRUE(bound.insert(c).second) << "bound twice";
+    }
+    EXPECT_EQ(bound.size(), all_controls().size()) << "a control without a row";
+    const std::vector<std::string> forms = {"MAINFORM", "FORM2", "FORM3", "FORM4", "FORM5"};
+    ASSERT_EQ(screen_model().forms().size(), forms.size());
+    for (size_t i = 0; i < forms.size(); ++i) {
+        EXPECT_EQ(screen_model().forms()[i]->name(), forms[i]);
+        EXPECT_EQ(screen_model().forms()[i].get(), screen_model().find_form(forms[i]));
+    }
+}
+
+TEST_F(ScreenTablesTest, NamesAreStoredAsDesignedButtonsOfTheEntryAndStatementScreensInLowerCase) {
+    for (ui::Control* c : all_controls()) {
+        SCOPED_TRACE(c->name());
+        const std::string& form = c->form()->name();
+        bool lower = c->kind() == ui::Kind::Button && (form == "FORM3" || form == "FORM5");
+        std::string expected = ui::upper_name(c->name());
+        if (lower)
+            for (char& ch : expected) ch = static_cast<char>(std::tolower(ch));
+        EXPECT_EQ(c->name(), expected);
+    }
+    EXPECT_EQ(scr().BUTTON12->name(), "button12");
+    EXPECT_EQ(scr().BUTTON23->name(), "button23");
+    EXPECT_EQ(scr().BUTTON11->name(), "BUTTON11");
+}
+
+TEST_F(ScreenTablesTest, ControlsLieInsideTheirFormAndRadioButtonsInsideTheirGroupBox) {
+    for (ui::Control* c : all_controls()) {
+        SCOPED_TRACE(c->name());
+        const ui::Rect& r = c->geometry();
+        const ui::Rect& f = c->form()->geometry();
+        EXPECT_TRUE(r.x >= 0 && r.y >= 0 && r.w > 0 && r.h > 0);
+        EXPECT_LE(r.x + r.w, f.w);
+        EXPECT_LE(r.y + r.h, f.h);
+        if (c->kind() != ui::Kind::Radio) {
+            EXPECT_EQ(c->group(), "");
+            continue;
+        }
+        ui::Control* group = c->form()->find(c->group());
+        ASSERT_NE(group, nullptr) << "no group box " << c->group();
+        EXPECT_EQ(group->kind(), ui::Kind::Group);
+        const ui::Rect& g = group->geometry();
+        EXPECT_TRUE(r.x >= g.x && r.y >= g.y && r.x + r.w <= g.x + g.w && r.y + r.h <= g.y + g.h);
+    }
+}
+
+TEST_F(ScreenTablesTest, LimitsBelongToTheInputBoxesThatTheDesignGivesThem) {
+    struct Case {
+        const char* name;
+        bool digits_only;
+        int max_length;
+        ui::Ime ime;
+    };
+    const Case boxes[] = {
+        {"EDIT1", false, 0, ui::Ime::On}, {"EDIT2", true, 5, ui::Ime::Off},
+        {"EDIT3", true, 3, ui::Ime::Off}, {"EDIT4", true, 6, ui::Ime::Off},
+        {"EDIT5", true, 5, ui::Ime::Off}, {"EDIT7", false, 0, ui::Ime::On},
+    };
+    std::set<std::string> limited;
+    for (const Case& tc : boxes) {
+        SCOPED_TRACE(tc.name);
+        limited.insert(tc.name);
+        const ui::Control& c = control(tc.name);
+        EXPECT_EQ(c.digits_only(), tc.digits_only);
+        EXPECT_EQ(c.max_length(), tc.max_length);
+        EXPECT_EQ(c.ime(), tc.ime);
+    }
+    EXPECT_TRUE(control("LIST2").multi_select());
+    EXPECT_TRUE(control("EDIT6").multiline() && control("EDIT6").read_only());
+    for (ui::Control* c : all_controls()) {
+        SCOPED_TRACE(c->name());
+        if (!in(limited, *c)) {
+            EXPECT_TRUE(!c->digits_only() && c->max_length() == 0 && c->ime() == ui::Ime::Default);
+        }
+        EXPECT_EQ(c->multi_select(), c == &control("LIST2"));
+        EXPECT_EQ(c->multiline() || c->read_only(), c == &control("EDIT6"));
+    }
+}
+
+TEST_F(ScreenTablesTest, OnlyTheDesignsHiddenAndCheckedControlsStartSo) {
+    const std::set<std::string> hidden = {"BUTTON6", "BUTTON7", "BUTTON8", "TEXT42", "TEXT43",
+                                          "TEXT44",  "TEXT26",  "TEXT27",  "RADIO4", "CHECK7"};
+    const std::set<std::string> checked = {"RADIO1", "RADIO5"};
+    for (ui::Control* c : all_controls()) {
+        SCOPED_TRACE(c->name());
+        EXPECT_EQ(c->visible(), !in(hidden, *c));
+        EXPECT_EQ(c->checked(), in(checked, *c) ? 1 : 0);
+        EXPECT_TRUE(c->enabled());
+        EXPECT_EQ(c->font().face.empty(), c->kind() == ui::Kind::HScroll);
+    }
+    for (const auto& form : screen_model().forms()) EXPECT_FALSE(form->visible()) << form->name();
+}
+
+}  // namespace
+}  // namespace scanfee::screens
