@@ -5,11 +5,11 @@
 #include <string>
 
 #include "core/program.h"
-#include "runtime/sjis.h"
 #include "ui/keyboard_order.h"
 #include "ui/model_json.h"
 #include "ui/user_actions.h"
 #include "web/page_run.h"
+#include "web/page_typing.h"
 
 using namespace scanfee;
 
@@ -34,10 +34,7 @@ EMSCRIPTEN_KEEPALIVE int scanfee_start(const char* edition, const char* today) {
 
 EMSCRIPTEN_KEEPALIVE void scanfee_click(const char* name) { web::act(name, ui::user_click); }
 
-EMSCRIPTEN_KEEPALIVE void scanfee_type(const char* name, const char* utf8) {
-    const std::string typed = rt::to_sjis(utf8);
-    web::act(name, [&](ui::Control& c) { return ui::user_type(c, typed); }, &typed);
-}
+EMSCRIPTEN_KEEPALIVE void scanfee_type(const char* name, const char* utf8) { web::type_into(name, utf8); }
 
 EMSCRIPTEN_KEEPALIVE void scanfee_select(const char* name, int row) {
     web::act(name, [row](ui::Control& c) { return ui::user_select(c, row); });
@@ -46,6 +43,9 @@ EMSCRIPTEN_KEEPALIVE void scanfee_select(const char* name, int row) {
 EMSCRIPTEN_KEEPALIVE void scanfee_scroll(const char* name, int pos) {
     web::act(name, [pos](ui::Control& c) { return ui::user_scroll(c, pos); });
 }
+
+// Ctrl+Z in a list box.
+EMSCRIPTEN_KEEPALIVE void scanfee_undo(const char* name) { web::act(name, ui::user_undo); }
 
 EMSCRIPTEN_KEEPALIVE void scanfee_close(const char* form) { web::close_form(form); }
 

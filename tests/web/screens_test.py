@@ -183,6 +183,37 @@ class Screens(PageTest):
         b.wait(lambda: b.top_form() == "FORM3", "the second title")
         self.assertEqual(b.text("EDIT1"), "二")
 
+    def test_characters_a_box_cannot_take_are_left_out_and_named_beside_it(self):
+        b = self.browser
+        b.open("shop")
+        b.type("EDIT7", "山田é")
+        self.assertEqual(b.text("EDIT7"), "山田")
+        b.wait(lambda: b.shown("EDIT7-notice"), "the notice")
+        self.assertEqual(b.el("EDIT7-notice").text, "「é」は使えない文字です")
+        b.paste("EDIT7", "山田é太郎𠮷\t")
+        self.assertEqual(b.text("EDIT7"), "山田太郎")
+        self.assertEqual(b.el("EDIT7-notice").text, "「é」「𠮷」「タブ」は使えない文字です")
+        # A paste beyond the coupon box's ten bytes is cut, with a word.
+        b.paste("COMBO1", "161231004299")
+        self.assertEqual(b.text("COMBO1"), "1612310042")
+        self.assertEqual(b.el("COMBO1-notice").text, "この欄には半角10文字（全角5文字）までしか入りません")
+        # Full-width digits count as digits in a digits-only box.
+        b.type("EDIT4", "１２３")
+        self.assertEqual(b.text("EDIT4"), "123")
+
+    def test_ctrl_z_on_the_title_list_brings_back_what_was_cleared(self):
+        b = self.browser
+        b.open("customer")
+        b.add_title("BUTTON5", "一巻")
+        b.add_title("BUTTON5", "二巻")
+        b.click("BUTTON5")
+        rows = b.rows("LIST1")
+        b.click("BUTTON20")
+        self.assertEqual(b.rows("LIST1"), ["タイトルを追加"])
+        b.el("LIST1").click()
+        b.chord(Keys.CONTROL, "z")
+        self.assertEqual(b.rows("LIST1"), rows)
+
     def test_the_end_button_ends_the_run_and_the_page_offers_a_new_one(self):
         b = self.browser
         b.open("customer")

@@ -2,7 +2,8 @@
 // the screen's stops, a radio group is one stop walked by the arrow keys,
 // Enter presses the focused push button (or the button a box hands its
 // Enter to), Esc leaves the screens that have a way back, the arrow and
-// page keys move the scroll bar, Ctrl+P prints the statement.
+// page keys move the scroll bar, Ctrl+Z in a list takes back its last
+// change, Ctrl+P prints the statement.
 
 function controlOf(screens, element) {
   const form = screens.top();
@@ -31,6 +32,13 @@ export class Keyboard {
       return;
     }
     const control = controlOf(this.screens, document.activeElement);
+    // Ctrl+Z in a list box takes back what the last action on its rows did.
+    if ((event.ctrlKey || event.metaKey) && !event.altKey && !event.shiftKey && event.key.toLowerCase() === 'z'
+        && control && control.kind === 'list') {
+      event.preventDefault();
+      this.program.undo(control.name);
+      return;
+    }
     if (event.key === 'Tab' && !event.ctrlKey && !event.altKey && !event.metaKey) {
       event.preventDefault();
       this.tab(form, control, event.shiftKey);

@@ -48,6 +48,7 @@ class Program {
   select(control, row) { return this.act('scanfee_select', [control, row], ['string', 'number']); }
   scroll(control, pos) { return this.act('scanfee_scroll', [control, pos], ['string', 'number']); }
   close(form) { return this.act('scanfee_close', [form], ['string']); }
+  undo(control) { return this.act('scanfee_undo', [control], ['string']); }
 
   // Typed text can be long (a paste): it goes through the heap, not the stack.
   async type(control, text) {
@@ -121,6 +122,7 @@ async function start() {
       messageBox: (caption, text, buttons, icon) => dialogs.messageBox(caption, text, buttons, icon),
       textDialog: (request) => dialogs.textDialog(request),
       openDialog: (request) => dialogs.openDialog(request),
+      notice: (control, text) => screens.notice(control, text),
       download,
     },
   });

@@ -144,6 +144,29 @@ export class Screens {
     return null;
   }
 
+  // What a box left out of the user's typing, named under the box for a
+  // while (above it where the screen ends first).
+  notice(name, text) {
+    const control = this.control(name);
+    if (!control) return;
+    const client = control.el.parentElement;
+    let note = document.getElementById(`${name}-notice`);
+    if (!note) {
+      note = document.createElement('div');
+      note.id = `${name}-notice`;
+      note.className = 'box-notice';
+      note.setAttribute('role', 'status');
+    }
+    note.textContent = text;
+    client.append(note);
+    const box = control.el;
+    const below = box.offsetTop + box.offsetHeight + 2;
+    note.style.left = `${box.offsetLeft}px`;
+    note.style.top = `${below + note.offsetHeight <= client.clientHeight ? below : box.offsetTop - note.offsetHeight - 2}px`;
+    clearTimeout(this.noticeTimer);
+    this.noticeTimer = setTimeout(() => note.remove(), 5000);
+  }
+
   // The run has ended: no screen stays.
   end() {
     for (const form of this.forms.values()) form.el.hidden = true;
