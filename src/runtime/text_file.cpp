@@ -72,11 +72,14 @@ Result<std::string> create_temporary(const std::string& folder, const std::strin
 }
 
 // Gives the temporary file the final name only if that name is still free.
-// Not every file system knows RENAME_NOREPLACE or hard links; the last
-// fallback claims the name with O_EXCL and renames over the empty claim.
+// Not every file system knows RENAME_NOREPLACE (nor every C library: the
+// browser's has no renameat2) or hard links; the last fallback claims the
+// name with O_EXCL and renames over the empty claim.
 int rename_no_replace(const std::string& from, const std::string& to) {
+#ifdef RENAME_NOREPLACE
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
     if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return errno;
+#endif
     if (::link(from.c_str(), to.c_str()) == 0) {
         ::unlink(from.c_str());
         return 0;
