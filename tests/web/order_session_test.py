@@ -55,6 +55,57 @@ print TEXT54
 
 
 class OrderSessions(PageTest):
+    def test_an_order_survives_a_reload_and_no_discards_it(self):
+        b = self.browser
+        b.open("shop")
+        empty_total = b.text("TEXT12")
+        b.add_title("BUTTON5", "ONE PIECE 1", "CHECK1")
+        b.add_title("BUTTON5", "NARUTO 2", "RADIO3")
+        b.type("EDIT7", "山田 太郎")
+        b.type("EDIT4", "500")
+        total, balance = b.text("TEXT12"), b.text("TEXT54")
+
+        b.reload()
+        seen = b.answer("yes")
+        self.assertEqual(seen["caption"], "注文の控え")
+        self.assertIn("（タイトル 2 件、割引券 0 枚）", seen["text"])
+        b.no_dialog()
+        b.wait(lambda: b.shown("MAINFORM"), "the summary")
+        self.assertEqual((b.text("TEXT12"), b.text("TEXT54")), (total, balance))
+        self.assertEqual(b.text("EDIT7"), "山田 太郎")
+        b.click("BUTTON5")
+        rows = b.rows("LIST1")
+        self.assertIn("ONE PIECE 1", rows[0])
+        self.assertIn("NARUTO 2", rows[1])
+
+        # Restored is not saved: asked again; No starts afresh for good.
+        b.reload()
+        b.answer("no")
+        b.wait(lambda: b.shown("MAINFORM"), "the summary")
+        self.assertEqual(b.text("TEXT12"), empty_total)
+        b.reload()
+        self.assert_started_without_question(b)
+        self.assertEqual(b.rows("LIST1"), ["タイトルを追加"])
+
+    def assert_started_without_question(self, b):
+        # The category button answers only when no dialog holds the page.
+        b.wait(lambda: b.shown("MAINFORM"), "the summary")
+        b.click("BUTTON5")
+        b.wait(lambda: b.shown("FORM2"), "the title list")
+        self.assertFalse(b.js("return document.getElementById('dialog').open;"))
+
+    def test_a_saved_order_is_not_offered_after_a_reload(self):
+        b = self.browser
+        b.open("customer")
+        b.add_title("BUTTON5", "SAVED")
+        b.click("BUTTON3")
+        b.save_as("order")
+        b.downloaded("order.SAV")
+        b.reload()
+        self.assert_started_without_question(b)
+        # A reload starts afresh: the order is in the file it was saved to.
+        self.assertEqual(b.rows("LIST1"), ["タイトルを追加"])
+
     def test_customer_enters_comics_by_keyboard_and_mouse_and_saves_the_native_file(self):
         b = self.browser
         b.open("customer")

@@ -88,11 +88,24 @@ class Browser:
         shutil.rmtree(self.downloads, ignore_errors=True)
 
     # --- the page ---------------------------------------------------------
-    def open(self, edition="customer", today=TODAY, wait_for="MAINFORM"):
+    def open(self, edition="customer", today=TODAY, wait_for="MAINFORM", keep_storage=False):
+        """A fresh page; without `keep_storage` the site's storage is
+        emptied first, so no recovery copy of an earlier test is offered."""
+        if not keep_storage:
+            self.forget_storage()
         query = f"?edition={edition}" + (f"&today={today}" if today else "")
         self.driver.get(self.site.url + query)
         if wait_for:
             self.wait(lambda: self.shown(wait_for), f"{wait_for} shown")
+
+    def forget_storage(self):
+        self.driver.execute_cdp_cmd("Storage.clearDataForOrigin", {
+            "origin": self.site.url.rstrip("/"), "storageTypes": "local_storage,session_storage"})
+
+    def reload(self):
+        """The page loaded again as the user's reload button does: the
+        storage stays."""
+        self.driver.refresh()
 
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)

@@ -32,6 +32,8 @@ for script in tests/e2e/*.run; do
 done
 rm -f "$work"-*.log
 echo "web e2e: $passed scripts alike through Node and natively, $failed failed"
+# The recovery copy across runs of the driver for Node, one of them killed.
+bash tests/e2e/recovery.sh "$work/recovery" node "$web/scanfee-run.js" || failed=$((failed + 1))
 
 # The tests leave the source tree as they found it.
 export SCANFEE_SITE="$web/site" SCANFEE_NATIVE_DRIVER="$native/scanfee-run" PYTHONDONTWRITEBYTECODE=1

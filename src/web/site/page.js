@@ -6,6 +6,7 @@ import { Dialogs } from './dialogs.js';
 import { Keyboard } from './keyboard.js';
 import { printStatement, preparePrint } from './print.js';
 import { Timings } from './timings.js';
+import { RecoveryStorage } from './recovery.js';
 
 const notice = document.getElementById('notice');
 
@@ -123,6 +124,7 @@ async function start() {
       textDialog: (request) => dialogs.textDialog(request),
       openDialog: (request) => dialogs.openDialog(request),
       notice: (control, text) => screens.notice(control, text),
+      recovery: new RecoveryStorage(),
       download,
     },
   });
