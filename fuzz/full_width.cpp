@@ -2,8 +2,6 @@
 // Beyond "no crash": the full-width form is made of two-byte characters
 // only; a whole number comes out as the grouping rule says; aligned lines
 // share one width and keep their text where the mode puts it.
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,6 +9,7 @@
 #include "core/order_state.h"
 #include "files/text_utils.h"
 #include "fuzz_check.h"
+#include "fuzz_input.h"
 #include "runtime/sjis.h"
 
 using namespace scanfee;
@@ -51,14 +50,14 @@ void grouping(long long n, bool sign_column) {
     FUZZ_CHECK(text == expected_grouping(n));
 }
 
-void alignment(FuzzedDataProvider& in) {
+void alignment(fuzzcheck::FuzzInput& in) {
     OrderState& s = order();
-    const rt::int16 mode = in.ConsumeIntegralInRange<rt::int16>(-1, 3);
-    const rt::int16 n = in.ConsumeIntegralInRange<rt::int16>(0, ALIGN_LINE_COUNT - 1);
+    const rt::int16 mode = in.integral_in_range<rt::int16>(-1, 3);
+    const rt::int16 n = in.integral_in_range<rt::int16>(0, ALIGN_LINE_COUNT - 1);
     std::vector<std::string> before(size_t(n) + 1);
     size_t width = 0;
     for (int i = 1; i <= n; ++i) {
-        before[size_t(i)] = in.ConsumeRandomLengthString(80);
+        before[size_t(i)] = in.random_length_string(80);
         s.ALIGN_LINES[size_t(i)] = before[size_t(i)];
         width = std::max(width, before[size_t(i)].size());
     }
@@ -82,14 +81,18 @@ void alignment(FuzzedDataProvider& in) {
 // The first byte picks the part, so that seeds can aim at one.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
-    FuzzedDataProvider in(data + 1, size - 1);
+    fuzzcheck::FuzzInput in(data + 1, size - 1);
     switch (data[0] % 3) {
         case 0:
-            wide_forms(in.ConsumeRemainingBytesAsString());
+            wide_forms(in.remaining_string());
             break;
-        case 1:
-            grouping(in.ConsumeIntegral<long long>(), in.ConsumeBool());
+        case 1: {
+            // The number before the sign column: an order the fuzzer's
+            // compiler and the replay's compiler share.
+            const long long n = in.integral<long long>();
+            grouping(n, in.boolean());
             break;
+        }
         default:
             alignment(in);
             break;

@@ -1,8 +1,8 @@
 // The title import's splitter (INDATA, MOJI_SUB) and its UTF-8 detection.
 // Beyond "no crash": no more fields than the room and the commas allow; a
 // line without quotes splits at every comma and joins back to itself; the
-// detection agrees with an independent UTF-8 check, and what the import
-// makes of a UTF-8 file is well-formed Shift-JIS.
+// detection agrees with an independent UTF-8 check, fed whole or in pieces,
+// and what the import makes of a UTF-8 file is well-formed Shift-JIS.
 #include "files/import_split.h"
 
 #include <algorithm>
@@ -37,12 +37,21 @@ void split(std::string_view line, int line_number, std::size_t room) {
     FUZZ_CHECK(joined == line);
 }
 
-void detection(std::string_view bytes) {
-    bool multibyte = false;
-    for (char c : bytes) multibyte |= static_cast<unsigned char>(c) >= 0x80;
+// `piece` splits the bytes for the detector that is fed in pieces.
+void detection(std::string_view bytes, std::size_t piece) {
+    // In well-formed UTF-8 a byte from E0 on starts a sequence of three or
+    // four bytes.
+    bool long_sequence = false;
+    for (char c : bytes) long_sequence |= static_cast<unsigned char>(c) >= 0xE0;
     const bool utf8 = bytes.substr(0, files::UTF8_BOM.size()) == files::UTF8_BOM ||
-                      (multibyte && fuzzcheck::well_formed_utf8(bytes));
+                      (long_sequence && fuzzcheck::well_formed_utf8(bytes));
     FUZZ_CHECK(files::is_utf8_text(bytes) == utf8);
+    files::Utf8Detector pieces;
+    for (std::size_t at = 0; at < bytes.size(); at += piece) {
+        pieces.feed(bytes.substr(at, piece));
+        if (pieces.settled()) FUZZ_CHECK(pieces.is_utf8() == utf8);
+    }
+    FUZZ_CHECK(pieces.is_utf8() == utf8);
     const std::string text = files::import_text(std::string(bytes));
     if (utf8)
         FUZZ_CHECK(fuzzcheck::well_formed_cp932(text));
@@ -58,6 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
     const std::size_t room = data[0] & 0x40 ? data[0] & 0x0F : std::size_t(-1);
     split(rest, data[0] & 0x80 ? 0 : 1, room);
-    detection(rest);
+    detection(rest, 1 + (data[0] & 0x07));
     return 0;
 }

@@ -1,18 +1,23 @@
 // The order-file reader, through the load itself (RFILE_SUB). Beyond "no
-// crash": a file that loads saves back to bytes that load to the same order
-// and save to the same bytes again; a refused file is reported once and
-// leaves the order, boxes included, exactly as it was.
+// crash": a file that loads holds only what the screens would take, and
+// saves back to bytes that load to the same order and save to the same
+// bytes again; the file read from the disk and the same bytes in memory
+// give the same answer; a refused file is reported once and leaves the
+// order, boxes included, exactly as it was.
 #include "files/order_file.h"
 
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
 #include "core/order_state.h"
 #include "core/program.h"
 #include "files/order_file_format.h"
+#include "files/order_file_values.h"
 #include "fuzz_check.h"
 #include "runtime/numbers.h"
 #include "screens/controls.h"
@@ -29,7 +34,7 @@ const std::string BASELINE =
     "\x82\xA8\x8B\x71\x97\x6C\x8E\x81\x96\xBC:Yamada\r\n"  // お客様氏名:
     "\x91\x4F\x8E\xF3\x8A\x7A:1000\r\n"                    // 前受額:
     "\x8A\x84\x88\xF8\x8C\x94:1\r\n"                       // 割引券:
-    "1605290123\r\n"
+    "1605290143\r\n"
     "0121,0000,156,0,ABC\r\n"
     "1230,1011,400,1,DEF\r\n"
     "4130,0000,156,0,GHI\r\n";
@@ -47,6 +52,7 @@ struct Setup {
         path = std::string(dir && *dir ? dir : "/tmp") + "/scanfee-fuzz-order-" +
                std::to_string(getpid()) + ".SAV";
     }
+    ~Setup() { std::remove(path.c_str()); }
 };
 
 Setup& setup() {
@@ -70,6 +76,23 @@ std::string snapshot(Boxes boxes) {
     return s;
 }
 
+// What no screen would take never reaches the order.
+void check_screen_rules() {
+    const OrderState& s = order();
+    const screens::Controls& c = screens::scr();
+    FUZZ_CHECK(!files::holds_control_byte(c.EDIT7->text()));
+    FUZZ_CHECK(s.ADVANCE >= 0 && s.ADVANCE <= 999999 && s.ADVANCE == float(long(s.ADVANCE)));
+    FUZZ_CHECK(s.SMALLDISC >= 0 && s.SMALLDISC <= 99999 && s.SMALLDISC == float(long(s.SMALLDISC)));
+    FUZZ_CHECK(s.COUPONCOUNT >= 0 && s.COUPONCOUNT <= files::ORDER_FILE_COUPON_LIMIT);
+    for (int i = 0; i < s.COUPONCOUNT; ++i)
+        FUZZ_CHECK(files::coupon_refusal(s.COUPON[size_t(i)]).empty());
+    for (int cat = 0; cat < CATEGORY_COUNT; ++cat)
+        for (int t = 0; t < s.TITLECOUNT(cat); ++t) {
+            FUZZ_CHECK(!s.TITLE(t, cat).empty() && !files::holds_control_byte(s.TITLE(t, cat)));
+            FUZZ_CHECK(s.WORK(t, cat) >= 0 && s.WORK(t, cat) <= 3);
+        }
+}
+
 void load(const std::string& bytes) {
     files::OrderFileParse parsed = files::parse_order_file(bytes);
     FUZZ_CHECK(parsed.content.has_value());
@@ -90,12 +113,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     order().FILENAME = s.path;
     const int boxes = s.dialogs.boxes;
     const bool loaded = files::RFILE_SUB();
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    FUZZ_CHECK(files::parse_order_file(input).content.has_value() == loaded);
     if (!loaded) {
         FUZZ_CHECK(s.dialogs.boxes == boxes + 1);
         FUZZ_CHECK(snapshot(Boxes::Exact) == before);
         return 0;
     }
     FUZZ_CHECK(s.dialogs.boxes == boxes);
+    check_screen_rules();
     const std::string first = snapshot(Boxes::Amounts);
     const std::string saved = files::order_file_bytes();
     load(saved);

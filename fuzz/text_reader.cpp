@@ -2,7 +2,8 @@
 // Beyond "no crash": a failed read leaves the position where it was; every
 // read moves on, so a file is read to its end; lines never hold a CR or a
 // NUL and never exceed 32767 bytes; and reading a file line by line gives
-// the lines an independent splitter finds.
+// the lines an independent splitter finds, whole in memory or streamed in
+// pieces of any size, with CR or with LF line ends.
 #include <cstdint>
 #include <initializer_list>
 #include <string>
@@ -10,23 +11,27 @@
 
 #include "fuzz_check.h"
 #include "runtime/fatal.h"
+#include "runtime/input_file.h"
+#include "runtime/line_reader.h"
 #include "runtime/text_file.h"
 
 using namespace scanfee::rt;
 
 namespace {
 
-// CR or CR LF ends a line, a lone LF does not, NULs are dropped, and a
-// Ctrl-Z as the very last byte is no text.
-std::vector<std::string> reference_lines(std::string bytes) {
+// CR or CR LF ends a line, a lone LF does not (with LF line ends: LF ends a
+// line, CR does not), NULs are dropped, and a Ctrl-Z as the very last byte
+// is no text.
+std::vector<std::string> reference_lines(std::string bytes, LineEnd end = LineEnd::CarriageReturn) {
     if (!bytes.empty() && bytes.back() == '\x1A') bytes.pop_back();
+    const char terminator = end == LineEnd::CarriageReturn ? '\r' : '\n';
     std::vector<std::string> lines;
     std::string line;
     bool open = false;
     for (size_t i = 0; i < bytes.size(); ++i) {
         open = true;
-        if (bytes[i] == '\r') {
-            if (i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+        if (bytes[i] == terminator) {
+            if (terminator == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
             lines.push_back(line);
             line.clear();
             open = false;
@@ -113,6 +118,30 @@ void lines_only(const std::string& bytes) {
     FUZZ_CHECK(!reader.read_line() && reader.read_line().error().number == ERR_READ_PAST_END);
 }
 
+// The same lines streamed in pieces of `piece` bytes, runs of empty lines
+// skipped at once when `skip` says so.
+void streamed_lines(const std::string& bytes, LineEnd end, size_t piece, bool skip) {
+    const std::vector<std::string> expected = reference_lines(bytes, end);
+    size_t fit = 0;  // lines before the first that is too long
+    while (fit < expected.size() && expected[fit].size() <= MAX_LINE_BYTES) ++fit;
+    InputFile file = InputFile::of_bytes(bytes);
+    LineReader reader(file, end, MAX_LINE_BYTES, piece);
+    std::vector<std::string> lines;
+    while (!reader.at_end().value()) {
+        auto r = reader.read_line();
+        if (!r) {
+            FUZZ_CHECK(r.error().number == ERR_LINE_TOO_LONG && lines.size() == fit);
+            FUZZ_CHECK(reader.lines_read() == fit);
+            return;
+        }
+        lines.push_back(r.value());
+        if (skip && lines.back().empty()) lines.resize(lines.size() + reader.skip_empty_lines().value());
+        FUZZ_CHECK(lines.size() <= fit && reader.lines_read() == lines.size());
+    }
+    FUZZ_CHECK(lines == expected);
+    FUZZ_CHECK(reader.read_line().error().number == ERR_READ_PAST_END);
+}
+
 // The reads are chosen by the first bytes of the input, the rest is the file.
 void program(const uint8_t* data, size_t size, const std::string& head) {
     const size_t ops = size > 0 ? data[0] % 32 + 1 : 1;
@@ -144,15 +173,21 @@ void program(const uint8_t* data, size_t size, const std::string& head) {
 
 }  // namespace
 
-// The first byte: 0x80 reads lines only; 0x40 puts a line of 32767 to 32769
-// bytes in front of the file, so that the length limit is met without
-// inputs that large.
+// The first byte: 0x80 reads lines only, whole and streamed (0x20: with LF
+// line ends; the second byte picks the pieces' size, and with 0x40 runs of
+// empty lines are skipped at once); 0x40 puts a line of
+// 32767 to 32769 bytes in front of the file, so that the length limit is
+// met without inputs that large.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 2) return 0;
     const std::string head = data[0] & 0x40 ? std::string(MAX_LINE_BYTES + data[1] % 3, 'A') : "";
-    if (data[0] & 0x80)
-        lines_only(head + std::string(reinterpret_cast<const char*>(data) + 2, size - 2));
-    else
+    if (data[0] & 0x80) {
+        const std::string bytes = head + std::string(reinterpret_cast<const char*>(data) + 2, size - 2);
+        lines_only(bytes);
+        const size_t piece = data[1] & 0x80 ? LINE_READER_PIECE_BYTES : 2 + data[1] % 17;
+        streamed_lines(bytes, data[0] & 0x20 ? LineEnd::LineFeed : LineEnd::CarriageReturn, piece,
+                       data[1] & 0x40);
+    } else
         program(data + 2, size - 2, head);
     return 0;
 }

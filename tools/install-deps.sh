@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing scanfee
 # need, and any packages named as arguments, skipping those already there.
+# "--web" adds what the web edition's build and tests need: emscripten (with
+# Node), and Chromium driven by Selenium.
 set -euo pipefail
+web_packages=(emscripten nodejs chromium chromium-driver python3-selenium)
+extra=()
+for arg in "$@"; do
+  if [ "$arg" = --web ]; then extra+=("${web_packages[@]}"); else extra+=("$arg"); fi
+done
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libfontconfig-dev qt6-qpa-plugins libgtest-dev
           libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n xvfb xauth
-          poppler-utils dpkg-dev file desktop-file-utils lintian xdotool imagemagick "$@")
+          poppler-utils dpkg-dev file desktop-file-utils lintian xdotool imagemagick "${extra[@]}")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

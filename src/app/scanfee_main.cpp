@@ -20,6 +20,7 @@
 #include "qt/screen_view.h"
 #include "qt/timing_probe.h"
 #include "qt/window_identity.h"
+#include "runtime/stale_temporaries.h"
 #include "runtime/state_folder.h"
 #include "screens/controls.h"
 #include "ui/user_actions.h"
@@ -80,6 +81,10 @@ int start(QApplication& app, qtview::FontWarmup& fonts) {
     const auto& options = std::get<app::CommandLine>(parsed).options;
     qtview::identify_windows(options.edition == EDITION_SHOP ? QStringLiteral("scanfee-shop")
                                                              : QStringLiteral("scanfee-customer"));
+
+    // Temporary files of saves that were cut short, in the folders saved into.
+    rt::set_save_journal(rt::default_save_journal());
+    rt::clean_noted_folders();
 
     qtview::install_program_fonts();
     // The program speaks Japanese whatever the desktop's language: the file

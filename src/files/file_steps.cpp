@@ -1,6 +1,7 @@
 #include "files/file_steps.h"
 
 #include "core/order_state.h"
+#include "files/text_utils.h"
 #include "runtime/paths.h"
 #include "runtime/sjis.h"
 #include "ui/dialogs.h"
@@ -24,7 +25,27 @@ std::string default_path(const std::string& name) {
     return folder + name;
 }
 
+// A byte count in full-width digits, grouped by three.
+std::string byte_count(std::uint64_t bytes) {
+    std::string digits = std::to_string(bytes);
+    全角数字化_SUB(digits);
+    return digits + "バイト"_sj;
+}
+
 }  // namespace
+
+std::string too_large_reason(std::uint64_t limit_bytes) {
+    return "ファイルが大きすぎます（"_sj + byte_count(limit_bytes) + "まで）。"_sj;
+}
+
+std::string line_too_long_reason(std::size_t line_number) {
+    return std::to_string(line_number) + "行目が長すぎます（"_sj + byte_count(rt::MAX_LINE_BYTES) +
+           "まで）。"_sj;
+}
+
+std::string line_reason(std::size_t line_number, const std::string& reason) {
+    return std::to_string(line_number) + "行目："_sj + reason;
+}
 
 std::string failure_reason(const rt::FileError& error) {
     std::string reason = rt::error_message(error.number);

@@ -5,6 +5,8 @@
 // telling the user, by a message box that names the file and the reason,
 // when a file cannot be written or read. A failed file never ends the
 // program and never touches the order.
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "runtime/file_error.h"
@@ -42,6 +44,12 @@ void report_read_failure(const ui::Form* owner, const rt::FileError& error);
 // Shift-JIS ("３行目：…").
 void report_bad_content(const ui::Form* owner, const std::string& path, const std::string& reason);
 
+// Reasons for report_bad_content: a file larger than any it could be, a
+// line longer than the line reader takes, and a reason that belongs to one
+// line ("３行目：" in front).
+std::string too_large_reason(std::uint64_t limit_bytes);
+std::string line_too_long_reason(std::size_t line_number);
+std::string line_reason(std::size_t line_number, const std::string& reason);
 // The reason of a failure in the user's words (Shift-JIS).
 std::string failure_reason(const rt::FileError& error);
 

@@ -10,8 +10,8 @@
 
 namespace scanfee::files {
 
-// The file's bytes for the order as it stands. In the shop edition CUSTNAME
-// is taken from EDIT7 first; CURTITLE is left as the writer's loop leaves it.
+// The file's bytes for the order as it stands, changing nothing: in the
+// shop edition the name is the text of EDIT7.
 std::string order_file_bytes();
 
 // The order as the screens show it, in the same format, without changing
@@ -20,7 +20,9 @@ std::string order_file_bytes();
 std::string order_on_screen_bytes();
 
 // Writes the order to FILENAME, replacing a file of that name in one step.
-// A failure is reported by a message box; returns whether it was written.
+// In the shop edition CUSTNAME is taken from EDIT7 first; CURTITLE is left
+// at the title count of the last category with titles. A failure is
+// reported by a message box; returns whether it was written.
 bool WFILE_SUB();
 
 // Reads FILENAME into the order. The whole file is read and checked into a

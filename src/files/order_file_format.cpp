@@ -1,10 +1,10 @@
 #include "files/order_file_format.h"
 
-#include <cmath>
-
-#include "core/order_state.h"
+#include "files/file_steps.h"
+#include "files/order_file_values.h"
+#include "runtime/input_file.h"
+#include "runtime/line_reader.h"
 #include "runtime/sjis.h"
-#include "runtime/text_file.h"
 #include "runtime/text_ops.h"
 
 namespace scanfee::files {
@@ -41,90 +41,118 @@ std::string trim_blanks(std::string text) {
     return text.substr(start, end - start + 1);
 }
 
-// An amount as the writer puts it: the text-to-number value of a text that
-// starts with a number, not negative and within the single range.
-std::optional<rt::single> amount(const std::string& text) {
-    std::string t = trim_blanks(text);
-    if (t.empty() || !(is_digit(t[0]) || (t[0] == '.' && t.size() > 1 && is_digit(t[1]))))
-        return std::nullopt;
-    double value = rt::val(t);
-    if (!std::isfinite(value) || value < 0 || value >= 3.4028235677973366e38) return std::nullopt;
-    return static_cast<rt::single>(value);
-}
-
-std::string line_no(size_t index) { return std::to_string(index + 1) + "行目："_sj; }
+// How reading stops early: the file is no order file, or it cannot be read.
+struct Refused {
+    std::string reason;
+};
+struct Unreadable {
+    rt::FileError error;
+};
 
 class Parser {
 public:
-    explicit Parser(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+    explicit Parser(rt::LineReader& lines) : lines_(lines) {}
 
-    OrderFileParse run() {
-        if (lines_.empty()) return refuse("ファイルが空です。"_sj);
-        if (!header()) return result();
-        if (!coupons()) return result();
-        for (; next_ < lines_.size(); ++next_)
-            if (!title(lines_[next_])) return result();
-        OrderFileParse parsed;
-        parsed.content = std::move(content_);
-        return parsed;
+    OrderFileContent run() {
+        if (!next()) throw Refused{"ファイルが空です。"_sj};
+        header();
+        coupons();
+        titles();
+        return std::move(content_);
     }
 
 private:
-    OrderFileParse refuse(std::string reason) {
-        refusal_ = std::move(reason);
-        return result();
-    }
-    OrderFileParse result() const { return OrderFileParse{std::nullopt, refusal_}; }
-    bool fail(std::string reason) {
-        refusal_ = line_no(next_) + reason;
-        return false;
-    }
-    bool at_line() const { return next_ < lines_.size(); }
-    const std::string& line() const { return lines_[next_]; }
-
-    bool header() {
-        if (at_line() && rt::LEFT(line(), 10) == "お客様氏名"_sj) {
-            content_.name = rt::MID(line(), 12);
-            ++next_;
-        }
-        if (at_line() && rt::LEFT(line(), 6) == "前受額"_sj) {
-            content_.advance = amount(rt::MID(line(), 8));
-            if (!content_.advance) return fail("前受額が正しい金額ではありません。"_sj);
-            ++next_;
-        }
-        if (at_line() && rt::LEFT(line(), 10) == "少額割引額"_sj) {
-            content_.discount = amount(rt::MID(line(), 12));
-            if (!content_.discount) return fail("少額割引額が正しい金額ではありません。"_sj);
-            ++next_;
-        }
+    // The next line becomes the current one; false at the end of the file.
+    bool next() {
+        rt::Result<bool> end = lines_.at_end();
+        if (!end) throw Unreadable{end.error()};
+        have_ = false;
+        line_.clear();
+        if (end.value()) return false;
+        rt::Result<std::string> line = lines_.read_line();
+        if (!line && line.error().number == rt::ERR_LINE_TOO_LONG)
+            throw Refused{line_too_long_reason(lines_.lines_read() + 1)};
+        if (!line) throw Unreadable{line.error()};
+        line_ = std::move(line).value();
+        have_ = true;
         return true;
     }
-
-    bool coupons() {
-        if (!at_line()) return fail("割引券の枚数の行がありません。"_sj);
-        std::optional<rt::int16> count = whole_number(trim_blanks(rt::MID(line(), 8)));
-        if (!count) return fail("割引券の枚数が数字ではありません。"_sj);
-        if (*count > ORDER_FILE_COUPON_LIMIT)
-            return fail("割引券の枚数が多すぎます（１１枚まで）。"_sj);
-        ++next_;
-        for (int i = 0; i < *count; ++i, ++next_) {
-            if (!at_line()) return fail("割引券の番号が枚数より少なくなっています。"_sj);
-            // A coupon line is one field of the field reader.
-            rt::TextFileReader field(line());
-            rt::Result<std::string> number = field.read_text_field();
-            if (!number || number.value().empty()) return fail("割引券の番号がありません。"_sj);
-            content_.coupons.push_back(std::move(number).value());
-        }
-        return true;
+    [[noreturn]] void fail_at(size_t line_number, const char* reason) const {
+        throw Refused{line_reason(line_number, rt::to_sjis(reason))};
+    }
+    [[noreturn]] void fail(const char* reason) const { fail_at(lines_.lines_read(), reason); }
+    [[noreturn]] void fail(const std::string& reason) const {
+        throw Refused{line_reason(lines_.lines_read(), reason)};
     }
 
-    bool title(const std::string& text) {
+    // The label lines; the line after them is current.
+    void header() {
+        if (rt::LEFT(line_, 10) == "お客様氏名"_sj) {
+            content_.name = rt::MID(line_, 12);
+            if (holds_control_byte(*content_.name))
+                fail("お客様氏名に制御文字（改行やタブなど）が入っています。");
+            next();
+        }
+        if (rt::LEFT(line_, 6) == "前受額"_sj) {
+            content_.advance = payment(rt::MID(line_, 8), ADVANCE_DIGITS);
+            if (!content_.advance) fail("前受額が６桁までの整数ではありません。");
+            next();
+        }
+        if (rt::LEFT(line_, 10) == "少額割引額"_sj) {
+            content_.discount = payment(rt::MID(line_, 12), DISCOUNT_DIGITS);
+            if (!content_.discount) fail("少額割引額が５桁までの整数ではありません。");
+            next();
+        }
+    }
+
+    // The coupon count line is current. The coupons are the fields of the
+    // lines after it, as many as the count says: a line may hold several.
+    void coupons() {
+        if (!have_) fail_at(lines_.lines_read() + 1, "割引券の枚数の行がありません。");
+        std::optional<rt::int16> count = whole_number(trim_blanks(rt::MID(line_, 8)));
+        if (!count) fail("割引券の枚数が数字ではありません。");
+        if (*count > ORDER_FILE_COUPON_LIMIT) fail("割引券の枚数が多すぎます（１０枚まで）。");
+        const size_t wanted = size_t(*count);
+        while (content_.coupons.size() < wanted) {
+            if (!next()) fail_at(lines_.lines_read() + 1, "割引券の番号が枚数より少なくなっています。");
+            // One field more than still wanted tells too many; a separator
+            // at the end of the line adds no coupon.
+            std::vector<std::string> fields =
+                rt::line_fields(line_, wanted - content_.coupons.size() + 2);
+            if (fields.size() > 1 && fields.back().empty()) fields.pop_back();
+            if (fields.empty()) fail("割引券の番号がありません。");
+            for (const std::string& field : fields) {
+                if (content_.coupons.size() == wanted) fail("割引券の番号が枚数より多くなっています。");
+                if (field.empty()) fail("割引券の番号がありません。");
+                if (std::string why = coupon_refusal(field); !why.empty()) fail(why);
+                content_.coupons.push_back(field);
+            }
+        }
+    }
+
+    // Title lines to the end of the file. Blank lines after the last title
+    // (an editor may leave some) are no titles; a blank line before a title
+    // is refused as the line it is.
+    void titles() {
+        size_t first_blank = 0;
+        while (next()) {
+            if (line_.empty()) {
+                if (first_blank == 0) first_blank = lines_.lines_read();
+                if (rt::Result<size_t> skipped = lines_.skip_empty_lines(); !skipped)
+                    throw Unreadable{skipped.error()};
+                continue;
+            }
+            if (first_blank != 0) fail_at(first_blank, "タイトルの行に５つの項目がありません。");
+            title(line_);
+        }
+    }
+
+    void title(const std::string& text) {
         size_t commas[4];
         size_t from = 0;
         for (size_t& comma : commas) {
             comma = text.find(',', from);
-            if (comma == std::string::npos)
-                return fail("タイトルの行に５つの項目がありません。"_sj);
+            if (comma == std::string::npos) fail("タイトルの行に５つの項目がありません。");
             from = comma + 1;
         }
         const std::string f1 = text.substr(0, commas[0]);
@@ -134,55 +162,74 @@ private:
 
         OrderFileTitle t;
         if (!all_digits(f1) || f1.size() < 3 || f1.size() > 4)
-            return fail("１番目の項目が３桁か４桁の数字ではありません。"_sj);
+            fail("１番目の項目が３桁か４桁の数字ではありません。");
         t.category = digit_at(f1, 0);
-        if (t.category >= CATEGORY_COUNT) return fail("書籍の種類が０～４ではありません。"_sj);
+        if (t.category >= CATEGORY_COUNT) fail("書籍の種類が０～４ではありません。");
         t.edtype = digit_at(f1, 1);
         t.work = digit_at(f1, 2);
+        // The entry screen offers three works; any other prices to 0 yen, and
+        // an order with a 0-yen title writes no papers. 0 is a title that the
+        // import brought and no one has opened yet: the program saves it so.
+        if (t.work > 3) fail("作業内容が１～３ではありません。");
         if (f1.size() == 4) t.comp = digit_at(f1, 3);
         if (!all_digits(f2) || f2.size() != 4)
-            return fail("２番目の項目（オプション）が４桁の数字ではありません。"_sj);
+            fail("２番目の項目（オプション）が４桁の数字ではありません。");
         for (size_t i = 0; i < 4; ++i) t.options[i] = digit_at(f2, i);
         std::optional<rt::int16> dpi = whole_number(f3);
         if (!dpi || *dpi < ORDER_FILE_DPI_MIN || *dpi > ORDER_FILE_DPI_MAX)
-            return fail("解像度が５０～６００の整数ではありません。"_sj);
+            fail("解像度が５０～６００の整数ではありません。");
         t.dpi = *dpi;
         std::optional<rt::int16> gift = whole_number(f4);
-        if (!gift) return fail("贈与の項目が数字ではありません。"_sj);
+        if (!gift) fail("贈与の項目が数字ではありません。");
         t.gift = *gift;
         t.title = text.substr(commas[3] + 1);
         // An empty title marks a free slot and would hide every later title.
-        if (t.title.empty()) return fail("タイトル名がありません。"_sj);
+        if (t.title.empty()) fail("タイトル名がありません。");
+        if (holds_control_byte(t.title))
+            fail("タイトル名に制御文字（改行やタブなど）が入っています。");
         if (++per_category_[size_t(t.category)] > SLOT_COUNT)
-            return fail("一つの種類のタイトルが１２１冊を超えています。"_sj);
+            fail("一つの種類のタイトルが１２１冊を超えています。");
         content_.titles.push_back(std::move(t));
-        return true;
     }
 
-    std::vector<std::string> lines_;
-    size_t next_ = 0;
+    rt::LineReader& lines_;
+    std::string line_;   // the current line; empty at the end of the file
+    bool have_ = false;  // a current line was read
     OrderFileContent content_;
-    std::string refusal_;
     std::array<int, CATEGORY_COUNT> per_category_{};
 };
+
+OrderFileParse parse(rt::InputFile& file) {
+    OrderFileParse parsed;
+    try {
+        if (file.size() > ORDER_FILE_MAX_BYTES) throw Refused{too_large_reason(ORDER_FILE_MAX_BYTES)};
+        rt::Result<rt::LineEnd> ends = rt::line_end_of(file);
+        if (!ends) throw Unreadable{ends.error()};
+        rt::LineReader lines(file, ends.value());
+        parsed.content = Parser(lines).run();
+    } catch (Refused& refused) {
+        parsed.refusal = std::move(refused.reason);
+    } catch (Unreadable& unreadable) {
+        parsed.read_error = std::move(unreadable.error);
+    }
+    return parsed;
+}
 
 }  // namespace
 
 OrderFileParse parse_order_file(std::string bytes) {
-    rt::TextFileReader reader(std::move(bytes));
-    std::vector<std::string> lines;
-    while (!reader.at_end()) {
-        rt::Result<std::string> line = reader.read_line();
-        if (!line) {
-            OrderFileParse refused;
-            refused.refusal = std::to_string(lines.size() + 1) + "行目が長すぎます（３２７６７バイトまで）。"_sj;
-            return refused;
-        }
-        lines.push_back(std::move(line).value());
+    rt::InputFile file = rt::InputFile::of_bytes(bytes);
+    return parse(file);
+}
+
+OrderFileParse read_order_file(const std::string& path) {
+    rt::Result<rt::InputFile> file = rt::InputFile::open(path);
+    if (!file) {
+        OrderFileParse unreadable;
+        unreadable.read_error = file.error();
+        return unreadable;
     }
-    // Blank lines after the last title (an editor may leave one) are no titles.
-    while (!lines.empty() && lines.back().empty()) lines.pop_back();
-    return Parser(std::move(lines)).run();
+    return parse(file.value());
 }
 
 }  // namespace scanfee::files

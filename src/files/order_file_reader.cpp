@@ -7,7 +7,6 @@
 #include "files/order_file.h"
 #include "files/order_file_format.h"
 #include "files/recovery.h"
-#include "runtime/text_file.h"
 #include "screens/controls.h"
 
 namespace scanfee::files {
@@ -80,12 +79,11 @@ void apply_order_file(const OrderFileContent& content) {
 bool RFILE_SUB() {
     const std::string& path = order().FILENAME;
     const ui::Form* owner = screens::scr().MAINFORM;
-    rt::Result<std::string> bytes = rt::read_file_bytes(path);
-    if (!bytes) {
-        report_read_failure(owner, bytes.error());
+    OrderFileParse parsed = read_order_file(path);
+    if (parsed.read_error) {
+        report_read_failure(owner, *parsed.read_error);
         return false;
     }
-    OrderFileParse parsed = parse_order_file(std::move(bytes).value());
     if (!parsed.content) {
         report_bad_content(owner, path, parsed.refusal);
         return false;

@@ -1,6 +1,7 @@
 #include "files/recovery.h"
 
 #include "core/order_state.h"
+#include "files/order_file_format.h"
 #include "runtime/paths.h"
 #include "runtime/state_folder.h"
 #include "runtime/text_file.h"
@@ -19,7 +20,8 @@ public:
     std::string where() const override { return path(); }
 
     rt::Result<std::optional<std::string>> read() override {
-        rt::Result<std::string> bytes = rt::read_file_bytes(path());
+        // No copy of ours is larger than an order file may be.
+        rt::Result<std::string> bytes = rt::read_file_bytes(path(), ORDER_FILE_MAX_BYTES);
         if (bytes) return std::optional<std::string>(std::move(bytes).value());
         if (bytes.error().number == rt::ERR_NOT_FOUND && !rt::file_exists(path()))
             return std::optional<std::string>();

@@ -1,6 +1,7 @@
 #include "files/title_import.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@
 #include "files/text_utils.h"
 #include "files/utf8_detect.h"
 #include "runtime/sjis.h"
+#include "runtime/input_file.h"
+#include "runtime/line_reader.h"
 #include "runtime/text_file.h"
 #include "screens/controls.h"
 #include "screens/title_limit.h"
@@ -45,23 +48,104 @@ ImportTables& tables() {
 
 constexpr size_t MAX_PARTS = 2;
 
+// How the lines of an import file are read: their line end, and whether
+// they are UTF-8 to be turned into Shift-JIS.
+struct ImportForm {
+    rt::LineEnd line_end = rt::LineEnd::CarriageReturn;
+    bool utf8 = false;
+};
+
+// The first pass: any CR in the file, and UTF-8 or not. It stops as soon as
+// both answers are settled.
+rt::Result<ImportForm> form_of(rt::InputFile& file) {
+    Utf8Detector detector;
+    bool carriage_return = false;
+    rt::Status failed = rt::look_through(file, [&](std::string_view piece) {
+        detector.feed(piece);
+        carriage_return = carriage_return || piece.find('\r') != std::string_view::npos;
+        return !(carriage_return && detector.settled());
+    });
+    if (failed) return *failed;
+    ImportForm form;
+    form.line_end = carriage_return ? rt::LineEnd::CarriageReturn : rt::LineEnd::LineFeed;
+    form.utf8 = detector.is_utf8();
+    if (form.utf8 && detector.has_mark()) {
+        char mark[UTF8_BOM.size()];
+        rt::Result<std::size_t> skipped = file.read(mark, sizeof mark);
+        if (!skipped) return skipped.error();
+    }
+    return form;
+}
+
+// The lines to import in the system's text, or why there are none: a
+// refusal (Shift-JIS) or a failure of the file.
+struct ImportLines {
+    std::vector<std::string> lines;
+    std::string refusal;
+    std::optional<rt::FileError> error;
+    bool ok() const { return refusal.empty() && !error; }
+};
+
 // The file's lines: line 0 and then, while the category has room, the lines
 // after it. Reaching the room is told before the end of the file is looked
-// at, so a file of exactly room + 1 lines gets the notice too.
-rt::Result<std::vector<std::string>> read_lines(rt::TextFileReader& reader, int room,
-                                                int16 category) {
-    std::vector<std::string> lines;
+// at, so a file of exactly room + 1 lines gets the notice too. No more lines
+// than that are ever read. A UTF-8 line may take three bytes for a
+// character that Shift-JIS holds in one, so its limit applies once it is
+// converted.
+void read_lines(rt::LineReader& reader, const ImportForm& form, int room, int16 category,
+                ImportLines& out) {
     for (;;) {
         rt::Result<std::string> line = reader.read_line();
-        if (!line) return line.error();
-        lines.push_back(std::move(line).value());
-        if (static_cast<int>(lines.size()) - 1 >= room) {
-            screens::show_title_limit_message(category);
-            break;
+        if (!line && line.error().number == rt::ERR_LINE_TOO_LONG) {
+            out.refusal = line_too_long_reason(reader.lines_read() + 1);
+            return;
         }
-        if (reader.at_end()) break;
+        if (!line) {
+            out.error = line.error();
+            return;
+        }
+        std::string text = form.utf8 ? utf8_line_to_sjis(line.value()) : std::move(line).value();
+        if (text.size() > rt::MAX_LINE_BYTES) {
+            out.refusal = line_too_long_reason(reader.lines_read());
+            return;
+        }
+        out.lines.push_back(std::move(text));
+        if (static_cast<int>(out.lines.size()) - 1 >= room) {
+            screens::show_title_limit_message(category);
+            return;
+        }
+        rt::Result<bool> end = reader.at_end();
+        if (!end) {
+            out.error = end.error();
+            return;
+        }
+        if (end.value()) return;
     }
-    return lines;
+}
+
+ImportLines import_lines(const std::string& path, int room, int16 category) {
+    ImportLines out;
+    rt::Result<rt::InputFile> file = rt::InputFile::open(path);
+    if (!file) {
+        out.error = file.error();
+        return out;
+    }
+    if (file.value().size() > IMPORT_FILE_MAX_BYTES) {
+        out.refusal = too_large_reason(IMPORT_FILE_MAX_BYTES);
+        return out;
+    }
+    rt::Result<ImportForm> form = form_of(file.value());
+    if (!form) {
+        out.error = form.error();
+        return out;
+    }
+    rt::LineReader reader(file.value(), form.value().line_end,
+                          form.value().utf8 ? 3 * rt::MAX_LINE_BYTES : rt::MAX_LINE_BYTES);
+    rt::Result<bool> empty = reader.at_end();
+    if (!empty) out.error = empty.error();
+    else if (empty.value()) out.refusal = "データが１行もありません。"_sj;
+    else read_lines(reader, form.value(), room, category, out);
+    return out;
 }
 
 // Back to the title list after a file that gave nothing to import; the
@@ -82,23 +166,13 @@ void read_import_file() {
     t.free_slots = s.TITLE_LIMIT(category) - s.TITLECOUNT(category);
     c.CHECK5->set_checked(1);
 
-    rt::Result<std::string> bytes = rt::read_file_bytes(s.FILENAME);
-    if (!bytes) {
+    ImportLines read = import_lines(s.FILENAME, t.free_slots, category);
+    if (!read.ok()) {
         leave_import_screen();
-        return report_read_failure(c.FORM2, bytes.error());
+        if (read.error) return report_read_failure(c.FORM2, *read.error);
+        return report_bad_content(c.FORM2, s.FILENAME, read.refusal);
     }
-    rt::TextFileReader reader(import_text(std::move(bytes).value()), s.FILENAME);
-    if (reader.at_end()) {
-        leave_import_screen();
-        return report_bad_content(c.FORM2, s.FILENAME, "データが１行もありません。"_sj);
-    }
-    rt::Result<std::vector<std::string>> lines = read_lines(reader, t.free_slots, category);
-    if (!lines) {
-        leave_import_screen();
-        return report_read_failure(c.FORM2, lines.error());
-    }
-
-    const std::vector<std::string>& text = lines.value();
+    const std::vector<std::string>& text = read.lines;
     t.fields.resize(text.size());
     // The header offers one field more than it has separating commas: a
     // leading comma opens an empty first field, and a comma inside quotes

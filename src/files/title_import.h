@@ -2,6 +2,7 @@
 // Title names imported from a user's text or CSV file, in steps that the
 // main loop runs for the import screen's buttons.
 #include <cstddef>
+#include <cstdint>
 
 #include "runtime/numbers.h"
 #include "ui/events.h"
@@ -11,6 +12,9 @@ namespace scanfee::files {
 // Longest title an import writes, in bytes: a title list row and an order
 // file line stay far below what the line reader takes.
 inline constexpr std::size_t IMPORT_TITLE_MAX_BYTES = 256;
+// A larger file is refused unread: far beyond any book list, and its first
+// pass (line ends and UTF-8) still takes well under a second.
+inline constexpr std::uint64_t IMPORT_FILE_MAX_BYTES = 64u * 1024 * 1024;
 
 // "ユーザーデータからタイトル名取得" on the title list: choose the file and
 // open the import screen; the main loop then reads the file (step 1).

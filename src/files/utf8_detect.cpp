@@ -1,7 +1,5 @@
 #include "files/utf8_detect.h"
 
-#include <cstddef>
-
 #include "runtime/sjis.h"
 
 namespace scanfee::files {
@@ -25,44 +23,71 @@ constexpr SequenceForm SEQUENCE_FORMS[] = {
     {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F},
 };
 
-// Length of the well-formed multi-byte sequence at `p`, 0 when the bytes
-// there are not one.
-std::size_t multibyte_length(std::string_view s, std::size_t p) {
-    auto at = [&](std::size_t i) { return static_cast<unsigned char>(s[p + i]); };
-    for (const SequenceForm& form : SEQUENCE_FORMS) {
-        if (at(0) < form.first_low || at(0) > form.first_high) continue;
-        if (s.size() - p < form.length) return 0;
-        if (at(1) < form.second_low || at(1) > form.second_high) return 0;
-        for (std::size_t i = 2; i < form.length; ++i)
-            if (at(i) < 0x80 || at(i) > 0xBF) return 0;
-        return form.length;
-    }
-    return 0;
+const SequenceForm* form_of(unsigned char first) {
+    for (const SequenceForm& form : SEQUENCE_FORMS)
+        if (first >= form.first_low && first <= form.first_high) return &form;
+    return nullptr;
 }
 
 }  // namespace
 
-bool is_utf8_text(std::string_view bytes) {
-    if (bytes.starts_with(UTF8_BOM)) return true;
-    bool multibyte = false;
-    for (std::size_t p = 0; p < bytes.size();) {
-        if (static_cast<unsigned char>(bytes[p]) < 0x80) {
-            ++p;
-            continue;
-        }
-        std::size_t n = multibyte_length(bytes, p);
-        if (n == 0) return false;
-        multibyte = true;
-        p += n;
+// Takes one byte; false once the text is known not to be valid UTF-8.
+bool Utf8Detector::take(unsigned char b) {
+    if (open_length_ == 0) {
+        if (b < 0x80) return true;
+        const SequenceForm* form = form_of(b);
+        if (!form) return false;
+        open_length_ = 1;
+        needed_ = form->length;
+        second_low_ = form->second_low;
+        second_high_ = form->second_high;
+        return true;
     }
-    return multibyte;
+    const bool fits = open_length_ == 1 ? b >= second_low_ && b <= second_high_
+                                        : b >= 0x80 && b <= 0xBF;
+    if (!fits) return false;
+    if (++open_length_ == needed_) {
+        if (needed_ >= 3) long_sequence_ = true;
+        open_length_ = 0;
+    }
+    return true;
 }
+
+void Utf8Detector::feed(std::string_view piece) {
+    // The mark may arrive split over pieces like any other bytes.
+    for (std::size_t i = 0; i < piece.size() && !mark_broken_ && mark_ < UTF8_BOM.size(); ++i) {
+        if (piece[i] == UTF8_BOM[mark_]) ++mark_;
+        else mark_broken_ = true;
+    }
+    if (invalid_) return;
+    for (char c : piece) {
+        const unsigned char b = static_cast<unsigned char>(c);
+        if (b < 0x80 && open_length_ == 0) continue;  // ASCII between sequences
+        if (!take(b)) {
+            invalid_ = true;
+            return;
+        }
+    }
+}
+
+bool Utf8Detector::is_utf8() const {
+    if (has_mark()) return true;
+    return !invalid_ && open_length_ == 0 && long_sequence_;
+}
+
+bool is_utf8_text(std::string_view bytes) {
+    Utf8Detector detector;
+    detector.feed(bytes);
+    return detector.is_utf8();
+}
+
+std::string utf8_line_to_sjis(std::string_view line) { return rt::to_sjis(line, "？"_sj); }
 
 std::string import_text(std::string bytes) {
     if (!is_utf8_text(bytes)) return bytes;
     std::string_view text = bytes;
     if (text.starts_with(UTF8_BOM)) text.remove_prefix(UTF8_BOM.size());
-    return rt::to_sjis(text, "？"_sj);
+    return utf8_line_to_sjis(text);
 }
 
 }  // namespace scanfee::files

@@ -1,7 +1,8 @@
 #pragma once
 // Book lists that users import are often exported as UTF-8. Such a file is
-// recognised and turned into the system's Shift-JIS before it is read; every
-// other file is taken byte for byte.
+// recognised and turned into the system's Shift-JIS line by line as it is
+// read; every other file is taken byte for byte.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,16 +11,44 @@ namespace scanfee::files {
 // The byte-order mark some programs put in front of UTF-8 text.
 inline constexpr std::string_view UTF8_BOM = "\xEF\xBB\xBF";
 
-// True when `bytes` start with the byte-order mark, or when they are valid
-// UTF-8 throughout (shortest forms, no surrogates, nothing above U+10FFFF)
-// and hold at least one multi-byte character. Plain ASCII is not UTF-8 in
-// this sense: it reads the same either way.
+// Tells UTF-8 from Shift-JIS over a text handed in pieces of any size. The
+// text is UTF-8 when it starts with the byte-order mark, or when it is
+// valid UTF-8 throughout (shortest forms, no surrogates, nothing above
+// U+10FFFF) and holds at least one sequence of three or four bytes: every
+// kana and kanji is one. Text of ASCII and two-byte sequences alone reads
+// as Shift-JIS, where half-width katakana pair up the same way.
+class Utf8Detector {
+public:
+    void feed(std::string_view piece);
+    // The answer for the text fed so far, taken as complete.
+    bool is_utf8() const;
+    // The answer can no longer change, whatever follows.
+    bool settled() const { return has_mark() || invalid_; }
+    // The text starts with the byte-order mark.
+    bool has_mark() const { return mark_ == UTF8_BOM.size(); }
+
+private:
+    bool take(unsigned char b);
+
+    std::size_t mark_ = 0;               // leading bytes that match the mark
+    bool mark_broken_ = false;           // a leading byte did not
+    bool invalid_ = false;
+    bool long_sequence_ = false;         // a sequence of three or four bytes was met
+    // The sequence being read: bytes so far, its length, and the range its
+    // second byte must keep to.
+    std::size_t open_length_ = 0, needed_ = 0;
+    unsigned char second_low_ = 0, second_high_ = 0;
+};
+
+// True when `bytes`, taken whole, are UTF-8 in the sense above.
 bool is_utf8_text(std::string_view bytes);
 
-// The text of an import file as the system holds it: UTF-8 text (as above)
-// converted to Shift-JIS without its byte-order mark, every character
-// without a Shift-JIS form and every malformed sequence becoming "？";
-// anything else unchanged.
+// One line of a UTF-8 file in Shift-JIS: every character without a
+// Shift-JIS form and every malformed sequence becoming "？".
+std::string utf8_line_to_sjis(std::string_view line);
+
+// The text of a whole import file as the system holds it: UTF-8 text (as
+// above) converted without its byte-order mark, anything else unchanged.
 std::string import_text(std::string bytes);
 
 }  // namespace scanfee::files

@@ -81,10 +81,7 @@ bool InputLimitValidator::fit_limit(QString& input, int& pos) const {
 }
 
 QString InputLimitValidator::limit_notice() const {
-    if (digits_only_) return QStringLiteral("この欄には%1桁までしか入りません").arg(max_bytes_);
-    return QStringLiteral("この欄には半角%1文字（全角%2文字）までしか入りません")
-        .arg(max_bytes_)
-        .arg(max_bytes_ / 2);
+    return QString::fromStdString(ui::limit_notice(digits_only_, max_bytes_));
 }
 
 QValidator::State InputLimitValidator::validate(QString& input, int& pos) const {

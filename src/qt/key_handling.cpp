@@ -11,21 +11,6 @@
 
 namespace scanfee::qtview {
 
-bool escape_leaves(std::string_view form) {
-    // The summary screen's way out is the end of the run: Esc leaves it alone.
-    for (const char* name : {"FORM2", "FORM3", "FORM4", "FORM5"})
-        if (ui::same_name(name, form)) return true;
-    return false;
-}
-
-const std::vector<EnterPass>& enter_passes() {
-    static const std::vector<EnterPass> passes = {
-        // A typed coupon number is registered as by "←　割引券番号登録".
-        {"MAINFORM", "COMBO1", "BUTTON15"},
-    };
-    return passes;
-}
-
 FormKeys::FormKeys(QWidget& window, FormKeyActions actions)
     : QObject(&window), window_(window), actions_(std::move(actions)) {}
 

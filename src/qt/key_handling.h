@@ -10,6 +10,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ui/keyboard_order.h"
+
 class QAbstractButton;
 class QKeyEvent;
 class QWidget;
@@ -50,15 +52,10 @@ private:
     std::unordered_map<const QWidget*, QPointer<QAbstractButton>> enter_targets_;
 };
 
-// Whether Esc leaves `form` as closing it by its frame does.
-bool escape_leaves(std::string_view form);
-
-struct EnterPass {
-    const char* form;
-    const char* source;
-    const char* target;
-};
-// The boxes whose Enter presses the button beside them.
-const std::vector<EnterPass>& enter_passes();
+// Which screens Esc leaves and which boxes hand their Enter on, shared with
+// the other views.
+using ui::enter_passes;
+using ui::EnterPass;
+using ui::escape_leaves;
 
 }  // namespace scanfee::qtview

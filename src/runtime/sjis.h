@@ -1,6 +1,8 @@
 #pragma once
 // Conversion between the system's own text (Shift-JIS, code page 932) and
-// UTF-8, used only at the edges: the toolkit, the driver's output, file names.
+// UTF-8, used only at the edges: the toolkit, the page, the driver's output,
+// file names. The mapping is the program's own table (cp932_table.cpp),
+// exactly glibc's CP932, so that every build converts alike.
 #include <string>
 #include <string_view>
 

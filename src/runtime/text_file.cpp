@@ -4,8 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
+
+#include "runtime/stale_temporaries.h"
 
 namespace scanfee::rt {
 namespace {
@@ -54,10 +57,10 @@ bool write_all(int fd, std::string_view bytes) {
 // A temporary name that no one else uses: O_EXCL decides.
 Result<std::string> create_temporary(const std::string& folder, const std::string& target,
                                      Descriptor& fd) {
-    static unsigned counter = 0;
+    // Saves run on more than one thread (the recovery copy has its own).
+    static std::atomic<unsigned> counter = 0;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::string name = folder + "/.scanfee-" + std::to_string(::getpid()) + "-" +
-                           std::to_string(++counter) + ".tmp";
+        std::string name = folder + "/" + temporary_name(++counter);
         int raw = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (raw >= 0) {
             fd.reset(raw);
@@ -69,11 +72,14 @@ Result<std::string> create_temporary(const std::string& folder, const std::strin
 }
 
 // Gives the temporary file the final name only if that name is still free.
-// Not every file system knows RENAME_NOREPLACE or hard links; the last
-// fallback claims the name with O_EXCL and renames over the empty claim.
+// Not every file system knows RENAME_NOREPLACE (nor every C library: the
+// browser's has no renameat2) or hard links; the last fallback claims the
+// name with O_EXCL and renames over the empty claim.
 int rename_no_replace(const std::string& from, const std::string& to) {
+#ifdef RENAME_NOREPLACE
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
     if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) return errno;
+#endif
     if (::link(from.c_str(), to.c_str()) == 0) {
         ::unlink(from.c_str());
         return 0;
@@ -108,6 +114,10 @@ Status write_file_atomically(const std::string& path, std::string_view bytes, Wr
         return FileError{ERR_ALREADY_EXISTS, path, "exists already"};
 
     std::string folder = folder_of(path);
+    // What saves cut short left here goes first; the folder is noted so that
+    // the next start can clean it even if no save comes here again.
+    remove_stale_temporaries(folder);
+    note_save_folder(folder);
     Descriptor fd;
     Result<std::string> temporary = create_temporary(folder, path, fd);
     if (!temporary) return temporary.error();

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "runtime/file_error.h"
 #include "runtime/numbers.h"
@@ -65,6 +66,9 @@ public:
 
     static Result<TextFileReader> open(const std::string& path,
                                        std::size_t max_bytes = MAX_TEXT_FILE_BYTES);
+    // The fields of one line that a line reader gave: its last byte is no
+    // end of a file, so a Ctrl-Z there is text like any other.
+    static TextFileReader of_line(std::string line);
 
     // True when nothing but an ending Ctrl-Z is left.
     bool at_end() const { return pos_ >= end_; }
@@ -105,5 +109,10 @@ private:
     // the very end of the text.
     bool after_separator_ = false;
 };
+
+// The fields of one line, as the field reader reads them, at most `most`
+// of them: "a,b" gives a and b, "a," gives a and an empty field, an empty
+// line none.
+std::vector<std::string> line_fields(std::string_view line, std::size_t most);
 
 }  // namespace scanfee::rt

@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "runtime/line_reader.h"
 #include "runtime/text_file.h"
 
 namespace scanfee::rt {
@@ -18,6 +19,23 @@ TextFileReader::TextFileReader(std::string bytes, std::string path)
     if (end_ > 0 && bytes_[end_ - 1] == CTRL_Z) --end_;
 }
 
+TextFileReader TextFileReader::of_line(std::string line) {
+    TextFileReader reader(std::move(line));
+    reader.end_ = reader.bytes_.size();
+    return reader;
+}
+
+std::vector<std::string> line_fields(std::string_view line, std::size_t most) {
+    TextFileReader reader = TextFileReader::of_line(std::string(line));
+    std::vector<std::string> fields;
+    while (fields.size() < most) {
+        Result<std::string> field = reader.read_text_field();
+        if (!field) break;  // past the end: no field is longer than its line
+        fields.push_back(std::move(field).value());
+    }
+    return fields;
+}
+
 FileError TextFileReader::failure(int number, std::string what) const {
     return FileError{number, path_, std::move(what) + " at byte " + std::to_string(pos_)};
 }
@@ -25,15 +43,12 @@ FileError TextFileReader::failure(int number, std::string what) const {
 Result<std::string> TextFileReader::read_line() {
     if (at_end()) return failure(ERR_READ_PAST_END, "line");
     std::string line;
-    size_t p = pos_;
-    for (; p < end_ && bytes_[p] != '\r'; ++p) {
-        if (bytes_[p] == '\0') continue;
-        if (line.size() == MAX_LINE_BYTES) return failure(ERR_LINE_TOO_LONG, "line");
-        line += bytes_[p];
-    }
-    if (p < end_) ++p;
-    if (p < end_ && bytes_[p] == '\n') ++p;
-    pos_ = p;
+    // The whole rest, an ending Ctrl-Z included: the line rule itself ends
+    // the text there.
+    LineStep step = scan_line(std::string_view(bytes_).substr(pos_), true,
+                              LineEnd::CarriageReturn, line, MAX_LINE_BYTES);
+    if (step.too_long) return failure(ERR_LINE_TOO_LONG, "line");
+    pos_ += step.used;
     after_separator_ = false;
     return line;
 }

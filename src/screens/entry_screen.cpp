@@ -175,6 +175,14 @@ void close_entry_screen() {
                 s.OPT_COMP(i, c0) = s.OPT_COMP(i + 1, c0);
                 s.COMP_AMOUNT(i, c0) = s.COMP_AMOUNT(i + 1, c0);
             }
+            // In a full category no free slot follows to move up into the
+            // last one: it is cleared, or its title would stand twice.
+            if (s.ADD_ROW == SLOT_COUNT - 1) {
+                const int16 open = s.CURTITLE;
+                s.CURTITLE = s.ADD_ROW;
+                変数_RESETSUB();
+                s.CURTITLE = open;
+            }
         } else {
             変数_RESETSUB();
         }

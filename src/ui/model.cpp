@@ -137,6 +137,8 @@ std::string Control::limit_input(std::string_view typed) const {
         size_t n = rt::is_lead_byte(b) && i + 1 < typed.size() ? 2 : 1;
         std::string_view character = typed.substr(i, n);
         i += n;
+        // A pasted tab or line end would reach the papers and the files.
+        if (n == 1 && (b < 0x20 || b == 0x7F)) continue;
         if (digits_only_) {
             // A Japanese input method types full-width digits by default.
             if (n == 2 && b == 0x82) {

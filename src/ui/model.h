@@ -121,7 +121,8 @@ public:
     void set_max_length(int bytes);
     void set_ime(Ime mode);
     // The text a user's typing would leave in the box under its limits:
-    // a digits-only box takes full-width digits as digits and drops every
+    // control characters (a pasted tab or line end) are dropped, a
+    // digits-only box takes full-width digits as digits and drops every
     // other character, a length limit cuts the rest at a character boundary.
     std::string limit_input(std::string_view typed) const;
 

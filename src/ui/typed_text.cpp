@@ -62,4 +62,10 @@ std::string refusal_notice(const std::vector<std::string>& refused) {
     return notice + "は使えない文字です";
 }
 
+std::string limit_notice(bool digits_only, int max_bytes) {
+    if (digits_only) return "この欄には" + std::to_string(max_bytes) + "桁までしか入りません";
+    return "この欄には半角" + std::to_string(max_bytes) + "文字（全角" + std::to_string(max_bytes / 2) +
+           "文字）までしか入りません";
+}
+
 }  // namespace scanfee::ui

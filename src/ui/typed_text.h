@@ -28,4 +28,9 @@ bool box_takes(std::string_view utf8_character);
 // The notice beside the box (UTF-8): 「ë」「𠮷」は使えない文字です
 std::string refusal_notice(const std::vector<std::string>& refused);
 
+// The notice beside a box whose byte limit cut what was typed or pasted
+// (UTF-8): この欄には半角10文字（全角5文字）までしか入りません, or for a
+// digits-only box この欄には6桁までしか入りません.
+std::string limit_notice(bool digits_only, int max_bytes);
+
 }  // namespace scanfee::ui

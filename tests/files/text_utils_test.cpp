@@ -110,6 +110,8 @@ TEST(FullWidth, HalfWidthBytesBecomeTheirFullWidthForms) {
         {"two-byte copied", to_sjis("冊～①"), "冊～①"},
         {"not characters", std::string("\x01\x80\xFD\xFF", 4), "■■■■"},
         {"lead byte at the end", "A\x82", "Ａ■"},
+        {"lead byte before a control byte", "\x82\n\x81\t\x88\x7F", "■■■■■　"},
+        {"lead byte before a blank", "\x82 A", "■　Ａ"},
         {"nul", std::string(1, '\0'), "■"},
     };
     for (const auto& c : cases) {

@@ -4,6 +4,8 @@
 #include <filesystem>
 
 #include "files/file_steps.h"
+#include "files/order_file.h"
+#include "files/order_file_format.h"
 #include "files/text_utils.h"
 #include "files/title_import.h"
 #include "screens/title_limit.h"
@@ -137,13 +139,33 @@ TEST_F(TitleImport, TransferWithoutAChosenPartImportsNothing) {
     EXPECT_EQ(c().LIST1->items(), std::vector<std::string>{"タイトルを追加"_sj});
 }
 
-TEST_F(TitleImport, LinesEndingInLineFeedAloneAreOneLine) {
-    import_comics("書名\nＡ\nＢ\n"_sj);
-    EXPECT_EQ(c().LIST2->items(), std::vector<std::string>{"書名\nＡ\nＢ\n"_sj});
-    select(c().LIST2, 0);
-    click(c().BUTTON17);
-    click(c().BUTTON19);
-    EXPECT_EQ(s().TITLECOUNT(0), 0);
+TEST_F(TitleImport, LinesEndingInLineFeedAloneAreLinesWhenTheFileHoldsNoCr) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> titles;
+    } cases[] = {
+        {"Shift-JIS, LF", "書名\nＡ\nＢ\n"_sj, sj({"Ａ", "Ｂ"})},
+        {"no LF after the last line", "書名\nＡ\nＢ"_sj, sj({"Ａ", "Ｂ"})},
+        {"UTF-8, LF", "書名\nワンピース\n\nナルト\n", sj({"ワンピース", "？", "ナルト"})},
+        {"UTF-8 with its mark, LF", "\xEF\xBB\xBF書名\nＡ\n", sj({"Ａ"})},
+        {"an ending Ctrl-Z", "書名\nＡ\n\x1A"_sj, sj({"Ａ"})},
+        // One CR anywhere: the lines end at CR, and every LF is text.
+        {"a CR at the end", "書名\nＡ\nＢ\r\n"_sj, {}},
+    };
+    for (const auto& c_ : cases) {
+        SCOPED_TRACE(c_.name);
+        start();
+        import_comics(c_.bytes);
+        ASSERT_EQ(c().LIST2->item_count(), 1);
+        select(c().LIST2, 0);
+        click(c().BUTTON17);
+        click(c().BUTTON19);
+        EXPECT_EQ(titles(0), c_.titles);
+    }
+    start();
+    import_comics("書名\nＡ\r\n"_sj);
+    EXPECT_EQ(c().LIST2->items(), std::vector<std::string>{"書名\nＡ"_sj});
 }
 
 TEST_F(TitleImport, WithoutFieldNamesTheFirstLineIsATitleToo) {
@@ -266,6 +288,79 @@ TEST_F(TitleImport, Utf8FilesAreReadAsShiftJis) {
         click(c().BUTTON19);
         EXPECT_EQ(titles(0), sj({"ワンピース～［１］", "？野家［２］"}));
     }
+}
+
+// Half-width katakana in Shift-JIS pair up as two-byte UTF-8 sequences;
+// only a sequence of three or four bytes (every kana and kanji) tells UTF-8.
+TEST_F(TitleImport, HalfWidthKatakanaAloneIsShiftJis) {
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> titles;
+    } cases[] = {
+        {"ﾄｰﾏｽ", "title\r\n\xC4\xB0\xCF\xBD\r\n", sj({"トーマス"})},
+        {"ﾄｰﾏｽ, LF", "title\n\xC4\xB0\xCF\xBD\n", sj({"トーマス"})},
+        {"UTF-8 beside it", "title\r\n\xC3\xA9\r\nあ\r\n", sj({"？", "あ"})},
+    };
+    for (const auto& c_ : cases) {
+        SCOPED_TRACE(c_.name);
+        start();
+        import_comics(c_.bytes);
+        choose({"title"});
+        click(c().BUTTON19);
+        EXPECT_EQ(titles(0), c_.titles);
+    }
+}
+
+TEST_F(TitleImport, AFileTooLargeIsRefusedUnreadWithTheLimit) {
+    click(c().BUTTON5);
+    const std::string path = scratch.path("huge.csv");
+    testing::TempDir::write(path, "t\r\nA\r\n");
+    fs::resize_file(path, files::IMPORT_FILE_MAX_BYTES + 1);  // sparse: no disk taken
+    dialogs.seen.clear();
+    import(path);
+    ASSERT_EQ(dialogs.seen.size(), 2u);
+    EXPECT_EQ(dialogs.seen[1].text,
+              files::bad_content_text(path, "ファイルが大きすぎます（６７,１０８,８６４バイトまで）。"_sj));
+    EXPECT_TRUE(c().FORM2->visible());
+    EXPECT_EQ(s().TITLECOUNT(0), 0);
+}
+
+TEST_F(TitleImport, ALineTooLongIsNamedByItsNumber) {
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"Shift-JIS", "t\r\nA\r\n" + std::string(32768, 'x') + "\r\n"},
+        // 16384 kanji and a letter: 49153 bytes of UTF-8, 32769 once in
+        // Shift-JIS.
+        {"UTF-8", "t\nA\n" + [] {
+             std::string line;
+             for (int i = 0; i < 16384; ++i) line += "本";
+             return line + "x";
+         }() + "\n"},
+    };
+    for (const auto& c_ : cases) {
+        SCOPED_TRACE(c_.name);
+        start();
+        import_comics(c_.bytes);
+        ASSERT_EQ(dialogs.seen.size(), 2u);
+        EXPECT_EQ(dialogs.seen[1].text,
+                  files::bad_content_text(scratch.path("books.csv"),
+                                          "3行目が長すぎます（３２,７６７バイトまで）。"_sj));
+        EXPECT_TRUE(c().FORM2->visible());
+    }
+}
+
+// Control bytes become black squares, a lead byte before one too: a title
+// that the import makes always saves into an order file that loads.
+TEST_F(TitleImport, ImportedTitlesHoldNoControlBytes) {
+    import_comics("t\r\n\x82\nA\tB\x1B\x7F\r\n");
+    choose({"t"});
+    click(c().BUTTON19);
+    EXPECT_EQ(titles(0), sj({"■■Ａ■Ｂ■　"}));
+    click(c().BUTTON11);
+    EXPECT_TRUE(files::parse_order_file(files::order_file_bytes()).content);
 }
 
 TEST_F(TitleImport, TitlesAreBoundedInWholeCharacters) {

@@ -22,6 +22,9 @@ TEST(Utf8Detect, TellsUtf8FromShiftJis) {
         {"empty file", "", false},
         {"Shift-JIS kanji", to_sjis("書名,巻\r\n"), false},
         {"Shift-JIS valid UTF-8 but for one sequence", "\xC3\xBD\xC4", false},
+        {"Shift-JIS half-width katakana, valid UTF-8", "title\r\n\xC4\xB0\xCF\xBD\r\n", false},
+        {"two-byte sequences alone", "caf\xC3\xA9", false},
+        {"two-byte and three-byte sequences", "caf\xC3\xA9 \xE3\x81\x82", true},
         {"overlong form", "\xC0\x80", false},
         {"overlong three-byte form", "\xE0\x80\x80", false},
         {"surrogate", "\xED\xA0\x80", false},
@@ -32,7 +35,32 @@ TEST(Utf8Detect, TellsUtf8FromShiftJis) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(is_utf8_text(c.bytes), c.utf8);
+        // Handed a byte at a time, as a file in pieces may split anything.
+        Utf8Detector bytewise;
+        for (char b : c.bytes) bytewise.feed(std::string_view(&b, 1));
+        EXPECT_EQ(bytewise.is_utf8(), c.utf8);
     }
+}
+
+TEST(Utf8Detect, SettlesOnlyWhenNothingCanChangeTheAnswer) {
+    Utf8Detector detector;
+    detector.feed("abc \xE3\x81");
+    EXPECT_FALSE(detector.settled());
+    EXPECT_FALSE(detector.is_utf8());  // a sequence cut at the end
+    detector.feed("\x82");
+    EXPECT_TRUE(detector.is_utf8());
+    EXPECT_FALSE(detector.settled());  // an invalid byte may still follow
+    detector.feed("\x82\xA0");
+    EXPECT_TRUE(detector.settled());
+    EXPECT_FALSE(detector.is_utf8());
+
+    Utf8Detector marked;
+    marked.feed("\xEF\xBB");
+    EXPECT_FALSE(marked.has_mark());
+    marked.feed("\xBF\x82\xA0");
+    EXPECT_TRUE(marked.has_mark());
+    EXPECT_TRUE(marked.settled());
+    EXPECT_TRUE(marked.is_utf8());
 }
 
 TEST(Utf8Detect, ImportTextConvertsOnlyUtf8) {

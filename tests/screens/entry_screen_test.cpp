@@ -142,6 +142,38 @@ TEST_F(EntryScreen, EmptyingATitleMovesTheLaterOnesUpWithTheirFlags) {
     EXPECT_EQ(c().LIST1->items()[2], "タイトルを追加"_sj);
 }
 
+// A full category (a loaded file may fill all 121 slots) has no free slot
+// to move up into its last one.
+TEST_F(EntryScreen, EmptyingATitleOfAFullCategoryLeavesEachOtherTitleOnce) {
+    auto name = [](int i) {
+        std::string text = "T";
+        text += std::to_string(i);
+        return text;
+    };
+    for (int16 category : {int16(0), int16(4)}) {
+        SCOPED_TRACE(category);
+        start();
+        for (int i = 0; i < SLOT_COUNT; ++i) {
+            s().TITLE(i, category) = name(i);
+            s().WORK(i, category) = 3;
+            s().DPI(i, category) = 156;
+        }
+        s().GIFT(120, category) = 1;
+        click(category == 0 ? c().BUTTON5 : c().BUTTON9);
+        ASSERT_EQ(s().TITLECOUNT(category), SLOT_COUNT);
+        select(c().LIST1, 0);
+        type(c().EDIT1, "");
+        click(c().BUTTON14);
+        EXPECT_EQ(s().TITLECOUNT(category), SLOT_COUNT - 1);
+        for (int i = 0; i < SLOT_COUNT - 1; ++i)
+            ASSERT_EQ(s().TITLE(i, category), name(i + 1)) << i;
+        EXPECT_EQ(s().GIFT(119, category), 1);
+        EXPECT_EQ(s().TITLE(120, category), "");
+        EXPECT_EQ(s().GIFT(120, category), 0);
+        EXPECT_EQ(s().GIFTCOUNT(category), 1);
+    }
+}
+
 TEST_F(EntryScreen, ClosingTheAddRowWithoutANameAddsNothing) {
     click(c().BUTTON5);
     select(c().LIST1, 0);

@@ -49,6 +49,8 @@ TEST_F(ModelTest, TypingFollowsTheBoxLimits) {
         {&limited, "12345678901", "1234567890"},
         {&limited, "abcdefghiあ", "abcdefghi"},  // a two-byte character is not cut in half
         {&limited, "あいうえお", "あいうえお"},
+        {&limited, "a\tb\nc\rd\x1b\x7f", "abcd"},  // no control characters, pasted or typed
+        {&digits, "1\t2", "12"},
     };
     for (const auto& tc : cases) {
         SCOPED_TRACE(tc.typed);

@@ -39,6 +39,8 @@ TEST(TypedText, AStrayByteIsNamedNotPassedOn) {
 TEST(TypedText, TheNoticeNamesTheCharactersInJapanese) {
     EXPECT_EQ(refusal_notice({"ë", "𠮷"}), "「ë」「𠮷」は使えない文字です");
     EXPECT_EQ(refusal_notice({"タブ"}), "「タブ」は使えない文字です");
+    EXPECT_EQ(limit_notice(false, 10), "この欄には半角10文字（全角5文字）までしか入りません");
+    EXPECT_EQ(limit_notice(true, 6), "この欄には6桁までしか入りません");
 }
 
 }  // namespace

@@ -1,0 +1,100 @@
+#include "web/page_dialogs.h"
+
+#include <emscripten.h>
+
+#include <cstdlib>
+#include <memory>
+
+#include "runtime/file_filter.h"
+#include "runtime/sjis.h"
+#include "runtime/text_file.h"
+#include "ui/model_json.h"
+#include "web/page_files.h"
+
+namespace scanfee::web {
+namespace {
+
+// Each takes and gives UTF-8; a cancelled dialog gives a null pointer.
+EM_ASYNC_JS(int, page_message_box, (const char* caption, const char* text, int buttons, int icon), {
+    return await Module.page.messageBox(UTF8ToString(caption), UTF8ToString(text), buttons, icon);
+});
+
+EM_ASYNC_JS(char*, page_text_dialog, (const char* request), {
+    const answer = await Module.page.textDialog(JSON.parse(UTF8ToString(request)));
+    return answer === null ? 0 : allocateUTF8(answer);
+});
+
+// The chosen file goes into the files folder under its own name.
+EM_ASYNC_JS(char*, page_open_dialog, (const char* request), {
+    const chosen = await Module.page.openDialog(JSON.parse(UTF8ToString(request)));
+    if (chosen === null) return 0;
+    FS.writeFile(chosen.name, chosen.bytes);
+    return allocateUTF8(chosen.name);
+});
+
+std::string answer_of(char* answer) {
+    if (!answer) return ui::CANCEL_MARK;
+    std::unique_ptr<char, decltype(&std::free)> owned(answer, &std::free);
+    return owned.get();
+}
+
+std::string shown(const std::string& sjis) {
+    std::string text;
+    for (char c : rt::to_utf8(sjis))
+        if (c != '\r') text += c;
+    return text;
+}
+
+// The filter's captions, and the patterns of the first (the one shown).
+std::string filter_fields(const std::string& filter) {
+    const rt::FilterList list = rt::parse_filter_text(filter);
+    std::string captions = "[", patterns = "[";
+    for (const rt::FileFilter& f : list.filters)
+        captions += (captions.size() > 1 ? "," : "") + ui::json_string(rt::to_utf8(f.caption));
+    for (const std::string& p : list.filters[list.selected].patterns)
+        patterns += (patterns.size() > 1 ? "," : "") + ui::json_string(rt::to_utf8(p));
+    return "\"filter\":" + captions + "],\"patterns\":" + patterns + "]";
+}
+
+}  // namespace
+
+int PageDialogs::message_box(const ui::Form*, const std::string& caption, const std::string& text,
+                             ui::Buttons buttons, ui::Icon icon) {
+    before_();
+    return page_message_box(shown(caption).c_str(), shown(text).c_str(), static_cast<int>(buttons),
+                            static_cast<int>(icon));
+}
+
+std::string PageDialogs::save_dialog(const ui::Form*, const std::string& title,
+                                     const std::string& default_path, const std::string& filter) {
+    before_();
+    const std::string request = "{\"kind\":\"save\",\"title\":" + ui::json_string(shown(title)) + "," +
+                                filter_fields(filter) + ",\"name\":" +
+                                ui::json_string(rt::split_default_path(default_path).file_name) + "}";
+    return answer_of(page_text_dialog(request.c_str()));
+}
+
+std::string PageDialogs::open_dialog(const ui::Form*, const std::string& title,
+                                     const std::string& default_path, const std::string& filter) {
+    before_();
+    const std::string request =
+        "{\"kind\":\"open\",\"title\":" + ui::json_string(shown(title)) + "," + filter_fields(filter) +
+        ",\"name\":" + ui::json_string(rt::split_default_path(default_path).file_name) +
+        ",\"limit\":" + std::to_string(rt::MAX_TEXT_FILE_BYTES) + "}";
+    std::string chosen = answer_of(page_open_dialog(request.c_str()));
+    if (chosen != ui::CANCEL_MARK) note_opened_file(chosen);
+    return chosen;
+}
+
+std::string PageDialogs::input_box(const ui::Form*, const std::string& caption,
+                                   const std::string& prompt, const std::string& default_text) {
+    before_();
+    const std::string request = "{\"kind\":\"input\",\"title\":" + ui::json_string(shown(caption)) +
+                                ",\"text\":" + ui::json_string(shown(prompt)) +
+                                ",\"value\":" + ui::json_string(rt::to_utf8(default_text)) +
+                                ",\"limit\":" + std::to_string(ui::DIALOG_TEXT_LIMIT) + "}";
+    std::string typed = answer_of(page_text_dialog(request.c_str()));
+    return typed == ui::CANCEL_MARK ? typed : rt::to_sjis(typed);
+}
+
+}  // namespace scanfee::web

@@ -1,0 +1,72 @@
+#include "web/page_files.h"
+
+#include <dirent.h>
+#include <emscripten.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <set>
+#include <vector>
+
+#include "runtime/text_file.h"
+
+namespace scanfee::web {
+namespace {
+
+constexpr const char* FOLDER = "/files";
+
+EM_JS(void, page_download, (const char* name, const char* bytes, int size), {
+    Module.page.download(UTF8ToString(name), HEAPU8.slice(bytes, bytes + size));
+});
+
+std::set<std::string>& opened_files() {
+    static std::set<std::string> names;
+    return names;
+}
+
+// The saver's temporary files live only while a file is being written.
+bool is_temporary(const std::string& name) {
+    return name.rfind(".scanfee-", 0) == 0 && name.size() > 4 && name.substr(name.size() - 4) == ".tmp";
+}
+
+std::vector<std::string> regular_files() {
+    std::vector<std::string> names;
+    DIR* dir = ::opendir(FOLDER);
+    if (!dir) return names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        struct stat info {};
+        if (::lstat((std::string(FOLDER) + "/" + name).c_str(), &info) == 0 && S_ISREG(info.st_mode))
+            names.push_back(name);
+    }
+    ::closedir(dir);
+    return names;
+}
+
+}  // namespace
+
+void prepare_files_folder() {
+    ::mkdir(FOLDER, 0777);
+    ::chdir(FOLDER);
+    for (const std::string& name : regular_files()) ::unlink(name.c_str());
+}
+
+void note_opened_file(const std::string& name) { opened_files().insert(name); }
+
+void deliver_saved_files() {
+    for (const std::string& name : regular_files()) {
+        if (opened_files().count(name) || is_temporary(name)) continue;
+        const std::string path = std::string(FOLDER) + "/" + name;
+        if (auto bytes = rt::read_file_bytes(path))
+            page_download(name.c_str(), bytes.value().data(), static_cast<int>(bytes.value().size()));
+        ::unlink(path.c_str());
+    }
+}
+
+void clear_files_folder() {
+    deliver_saved_files();
+    for (const std::string& name : opened_files()) ::unlink((std::string(FOLDER) + "/" + name).c_str());
+    opened_files().clear();
+}
+
+}  // namespace scanfee::web

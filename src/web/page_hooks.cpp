@@ -1,0 +1,10 @@
+#include "web/page_hooks.h"
+
+namespace scanfee::web {
+
+PageHooks& page_hooks() {
+    static PageHooks hooks;
+    return hooks;
+}
+
+}  // namespace scanfee::web

@@ -1,0 +1,253 @@
+// One element per control of the screen model, placed and styled as
+// designed, mirroring every change the program makes, and turning the
+// user's clicks and typing into actions on the program.
+import { ListBox, ComboBox } from './lists.js';
+import { ScrollBar } from './scroll_bar.js';
+
+// The design faces, each with the font the page serves in its place.
+const FALLBACK_FAMILY = { serif: 'serif', gothic: 'sans-serif' };
+
+export function fontFamily(face) {
+  const generic = face.includes('明朝') || /mincho/i.test(face) ? FALLBACK_FAMILY.serif : FALLBACK_FAMILY.gothic;
+  return `"${face.replace(/"/g, '')}", ${generic}`;
+}
+
+// A control's element and what it does with the program's changes.
+class Control {
+  constructor(data, element, focusTarget) {
+    this.name = data.name;
+    this.kind = data.kind;
+    this.group = data.group || '';
+    this.el = element;
+    this.focusTarget = focusTarget || element;
+    this.el.id = data.name;
+    this.el.classList.add('control', `control-${data.kind}`);
+    if (data.align) this.el.dataset.align = data.align;
+    this.enabled = true;
+    this.visible = true;
+  }
+
+  apply(change) {
+    const style = this.el.style;
+    if ('x' in change) {
+      style.left = `${change.x}px`;
+      style.top = `${change.y}px`;
+      style.width = `${change.w}px`;
+      this.setHeight(change.h);
+    }
+    if ('font' in change && change.font.face) {
+      style.fontFamily = fontFamily(change.font.face);
+      style.fontSize = `${change.font.size}px`;
+    }
+    if ('fg' in change) {
+      style.color = change.fg;
+      style.backgroundColor = change.bg;
+    }
+    if ('visible' in change) {
+      this.visible = change.visible;
+      this.el.hidden = !change.visible;
+    }
+    if ('enabled' in change) {
+      this.enabled = change.enabled;
+      this.setEnabled(change.enabled);
+    }
+    if ('text' in change) this.setText(change.text, change.asTyped);
+    if ('checked' in change) this.setChecked(change.checked === 1);
+  }
+
+  setHeight(h) { this.el.style.height = `${h}px`; }
+  setEnabled(enabled) {
+    if ('disabled' in this.focusTarget) this.focusTarget.disabled = !enabled;
+    this.el.classList.toggle('disabled', !enabled);
+    this.el.setAttribute('aria-disabled', String(!enabled));
+  }
+  setText() {}
+  setChecked() {}
+  // The screens fit the page: no scrolling, and no layout forced for it.
+  focus() { this.focusTarget.focus({ preventScroll: true }); }
+}
+
+class Button extends Control {
+  constructor(data, actions) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    super(data, button);
+    button.addEventListener('click', (event) => actions.click(this.name, event));
+  }
+  setText(text) { this.el.textContent = text; }
+}
+
+// A check box or radio button: the box and its caption in one label, which
+// takes clicks on the caption too.
+class Tick extends Control {
+  constructor(data, actions) {
+    const label = document.createElement('label');
+    const input = document.createElement('input');
+    input.type = data.kind === 'radio' ? 'radio' : 'checkbox';
+    const caption = document.createElement('span');
+    caption.className = 'caption';
+    label.append(input, caption);
+    super(data, label, input);
+    this.caption = caption;
+    // The box has changed its look already; the program's state follows
+    // and the page shows the program's state after the event.
+    input.addEventListener('click', (event) => actions.click(this.name, event));
+  }
+  setText(text) { this.caption.textContent = text; }
+  setChecked(checked) { this.focusTarget.checked = checked; }
+}
+
+class Group extends Control {
+  constructor(data) {
+    const set = document.createElement('fieldset');
+    const legend = document.createElement('legend');
+    set.append(legend);
+    super(data, set);
+    this.legend = legend;
+  }
+  setText(text) { this.legend.textContent = text; }
+}
+
+class Label extends Control {
+  constructor(data) { super(data, document.createElement('div')); }
+  // A wrapped text grows the label downwards rather than being cut off.
+  setHeight(h) { this.el.style.minHeight = `${h}px`; }
+  setText(text) { this.el.textContent = text; }
+}
+
+// A single-line box: every change the user makes is typed into the model,
+// which keeps what its limits allow; the box then shows the model's text.
+export class EditBox extends Control {
+  constructor(data, actions, input = document.createElement('input')) {
+    input.type = 'text';
+    input.autocomplete = 'off';
+    input.spellcheck = false;
+    super(data, input);
+    this.sent = null;
+    const send = () => {
+      if (input.value === this.sent) return;
+      this.sent = input.value;
+      actions.type(this.name, input.value);
+    };
+    // Text being composed by an input method is typed when it is committed.
+    input.addEventListener('input', (event) => { if (!event.isComposing) send(); });
+    input.addEventListener('compositionend', send);
+  }
+  apply(change) {
+    super.apply(change);
+    // A hint for the keyboards of tablets; the program keeps the limits.
+    if ('digitsOnly' in change) this.focusTarget.inputMode = change.digitsOnly ? 'numeric' : 'text';
+  }
+  setText(text, asTyped) {
+    const input = this.focusTarget;
+    this.sent = text;
+    if (asTyped || input.value === text) return;
+    // A refused character leaves the caret where it was before it.
+    const caret = input.selectionStart ?? text.length;
+    const lost = Math.max(0, input.value.length - text.length);
+    input.value = text;
+    if (document.activeElement === input) {
+      const at = Math.max(0, Math.min(text.length, caret - lost));
+      input.setSelectionRange(at, at);
+    }
+  }
+}
+
+// The statement: many lines, read-only, scrolled both ways.
+class TextArea extends Control {
+  constructor(data) {
+    const area = document.createElement('textarea');
+    area.readOnly = data.readOnly;
+    area.wrap = 'off';
+    area.spellcheck = false;
+    super(data, area);
+  }
+  setText(text) {
+    const lines = text.replace(/\r\n?/g, '\n');
+    if (this.el.value !== lines) {
+      this.el.value = lines;
+      this.el.scrollTop = 0;
+      this.el.scrollLeft = 0;
+    }
+  }
+}
+
+class List extends Control {
+  constructor(data, actions) {
+    const box = new ListBox(data.multiSelect, (row) => actions.select(data.name, row));
+    super(data, box.el);
+    this.box = box;
+  }
+  apply(change) {
+    super.apply(change);
+    if ('items' in change) this.box.setItems(change.items);
+    if ('selected' in change) this.box.setSelection(change.selected, change.selectedRows);
+  }
+  setEnabled(enabled) {
+    super.setEnabled(enabled);
+    this.el.tabIndex = enabled ? 0 : -1;
+  }
+}
+
+class Combo extends Control {
+  constructor(data, actions) {
+    const combo = new ComboBox((row) => actions.select(data.name, row));
+    super(data, combo.el, combo.input);
+    this.combo = combo;
+    this.edit = new EditBox({ name: `${data.name}-edit`, kind: 'edit' }, {
+      type: (_, text) => actions.type(data.name, text),
+    }, combo.input);
+    combo.input.removeAttribute('id');
+    combo.input.className = 'combo-edit';
+  }
+  apply(change) {
+    super.apply(change);
+    if ('digitsOnly' in change) this.edit.apply({ digitsOnly: change.digitsOnly });
+    if ('items' in change) this.combo.setItems(change.items);
+    if ('selected' in change) this.combo.setSelected(change.selected);
+  }
+  // The designed height reaches down over the dropped list.
+  setHeight(h) { this.combo.setDesignHeight(h); }
+  setText(text, asTyped) { this.edit.setText(text, asTyped); }
+  setEnabled(enabled) {
+    super.setEnabled(enabled);
+    this.combo.setEnabled(enabled);
+  }
+  get selected() { return this.combo.selected; }
+  get count() { return this.combo.count; }
+}
+
+class HScroll extends Control {
+  constructor(data, actions) {
+    const bar = new ScrollBar((pos) => actions.scroll(data.name, pos));
+    super(data, bar.el);
+    this.bar = bar;
+  }
+  apply(change) {
+    super.apply(change);
+    if ('pos' in change) this.bar.set(change);
+  }
+  setEnabled(enabled) {
+    super.setEnabled(enabled);
+    this.el.tabIndex = enabled ? 0 : -1;
+  }
+  step(key) { return this.bar.key(key); }
+}
+
+const KINDS = {
+  button: Button,
+  check: Tick,
+  radio: Tick,
+  group: Group,
+  label: Label,
+  list: List,
+  combo: Combo,
+  hscroll: HScroll,
+};
+
+export function createControl(data, actions) {
+  const Kind = data.kind === 'edit' ? (data.multiline ? TextArea : EditBox) : KINDS[data.kind];
+  const control = new Kind(data, actions);
+  control.apply(data);
+  return control;
+}

@@ -1,0 +1,180 @@
+// The program's dialogs as modal HTML dialogs in the screens' face: message
+// boxes, the input box and the save and open dialogs. Each returns a promise
+// of the user's answer, for which the program's handler waits.
+
+// Message box answers, as the program numbers them.
+const ANSWER = { ok: 0, cancel: 1, abort: 2, retry: 3, ignore: 4, yes: 5, no: 6 };
+const BUTTON_TEXT = { ok: 'OK', cancel: 'キャンセル', abort: '中止(A)', retry: '再試行(R)',
+                      ignore: '無視(I)', yes: 'はい(Y)', no: 'いいえ(N)' };
+const ACCESS_KEY = { abort: 'a', retry: 'r', ignore: 'i', yes: 'y', no: 'n' };
+// By the program's button codes 0 to 5, with the answer of Esc.
+const BUTTON_SETS = [
+  { buttons: ['ok'], escape: 'ok' },
+  { buttons: ['ok', 'cancel'], escape: 'cancel' },
+  { buttons: ['abort', 'retry', 'ignore'], escape: 'abort' },
+  { buttons: ['yes', 'no', 'cancel'], escape: 'cancel' },
+  { buttons: ['yes', 'no'], escape: 'no' },
+  { buttons: ['retry', 'cancel'], escape: 'cancel' },
+];
+const ICONS = ['stop', 'question', 'exclamation', 'information', 'none'];
+
+// "*.TXT" gives ".TXT"; a filter of any other pattern lets every file be chosen.
+function acceptOf(patterns) {
+  const extensions = patterns.map((p) => (/^\*\.[^*?.]+$/.test(p) ? p.slice(1) : null));
+  return extensions.length && extensions.every(Boolean) ? extensions.join(',') : '';
+}
+
+function badName(name) {
+  if (name === '' ) return 'ファイル名を入力してください。';
+  if (name === '.' || name === '..' || /[/\\\u0000-\u001f]/.test(name))
+    return `ファイル名「${name}」には使えない文字があります（/ や \\ など）。`;
+  return '';
+}
+
+export class Dialogs {
+  constructor(dialog) {
+    this.dialog = dialog;
+    this.$ = (id) => dialog.querySelector(`#${id}`);
+    this.buttons = dialog.querySelector('.dialog-buttons');
+    this.icon = dialog.querySelector('.dialog-icon');
+    this.finish = null;
+    dialog.addEventListener('cancel', (event) => {
+      event.preventDefault();
+      if (this.finish) this.finish(this.escapeAnswer);
+    });
+    dialog.addEventListener('keydown', (event) => this.key(event));
+    const file = this.$('dialog-file');
+    file.addEventListener('change', () => this.showChosen());
+  }
+
+  showChosen() {
+    const file = this.$('dialog-file').files[0];
+    this.$('dialog-file-name').textContent = file ? file.name : '選ばれていません';
+    this.$('dialog-error').textContent = '';
+  }
+
+  key(event) {
+    if (!this.finish || event.ctrlKey || event.metaKey || event.altKey) return;
+    if (event.key === 'Enter' && event.target.tagName !== 'BUTTON') {
+      event.preventDefault();
+      if (!event.repeat) this.buttons.firstElementChild.click();
+      return;
+    }
+    const letter = event.key.toLowerCase();
+    for (const button of this.buttons.children) {
+      if (button.dataset.key === letter && event.target.tagName !== 'INPUT') {
+        event.preventDefault();
+        button.click();
+      }
+    }
+  }
+
+  // Shows the dialog; `answers` maps each button to what clicking it gives
+  // (a value, or a function of nothing that returns one, or undefined to
+  // keep the dialog open).
+  open(kind, caption, fields, answers, escapeAnswer) {
+    const d = this.dialog;
+    d.dataset.kind = kind;
+    this.$('dialog-caption').textContent = caption;
+    this.$('dialog-text').textContent = fields.text || '';
+    this.$('dialog-error').textContent = '';
+    this.$('dialog-input-row').hidden = !('input' in fields);
+    this.$('dialog-file-row').hidden = !('accept' in fields);
+    this.$('dialog-filter-row').hidden = !('filter' in fields);
+    this.$('dialog-input-label').hidden = kind !== 'save';
+    this.icon.dataset.icon = fields.icon || 'none';
+    const input = this.$('dialog-input');
+    if ('input' in fields) {
+      input.value = fields.input;
+      if (fields.limit) input.maxLength = fields.limit;
+      else input.removeAttribute('maxlength');
+    }
+    if ('accept' in fields) {
+      this.$('dialog-file').value = '';
+      this.$('dialog-file').accept = fields.accept;
+      this.showChosen();
+    }
+    if ('filter' in fields) this.$('dialog-filter').textContent = fields.filter;
+    this.escapeAnswer = escapeAnswer;
+    this.buttons.replaceChildren(...answers.map(({ id, text, key }) => {
+      const button = document.createElement('button');
+      button.type = 'button';
+      button.id = `dialog-${id}`;
+      button.textContent = text;
+      if (key) button.dataset.key = key;
+      return button;
+    }));
+    return new Promise((resolve) => {
+      this.finish = (value) => {
+        this.finish = null;
+        d.close();
+        delete d.dataset.kind;
+        resolve(value);
+      };
+      answers.forEach(({ answer }, i) => {
+        this.buttons.children[i].addEventListener('click', async () => {
+          const value = typeof answer === 'function' ? await answer() : answer;
+          if (value !== undefined && this.finish) this.finish(value);
+        });
+      });
+      d.showModal();
+      if ('input' in fields) {
+        input.focus();
+        // The name without its extension is chosen, ready to be typed over.
+        const dot = kind === 'save' ? input.value.lastIndexOf('.') : -1;
+        input.setSelectionRange(0, dot > 0 ? dot : input.value.length);
+      } else if ('accept' in fields) {
+        this.$('dialog-file').focus();
+      } else {
+        this.buttons.firstElementChild.focus();
+      }
+    });
+  }
+
+  refuse(text) {
+    this.$('dialog-error').textContent = text;
+    return undefined;
+  }
+
+  messageBox(caption, text, buttons, icon) {
+    const set = BUTTON_SETS[buttons] || BUTTON_SETS[0];
+    const answers = set.buttons.map((id) => ({ id, text: BUTTON_TEXT[id], key: ACCESS_KEY[id], answer: ANSWER[id] }));
+    return this.open('msgbox', caption, { text, icon: ICONS[icon] || 'none' }, answers, ANSWER[set.escape]);
+  }
+
+  // The input box and the save dialog: a text, or null when cancelled.
+  textDialog(request) {
+    const input = () => this.$('dialog-input').value;
+    if (request.kind === 'input') {
+      return this.open('input', request.title, { text: request.text, input: request.value, limit: request.limit },
+        [{ id: 'ok', text: 'OK', answer: input }, { id: 'cancel', text: 'ｷｬﾝｾﾙ', answer: null }], null);
+    }
+    const save = () => {
+      const problem = badName(input());
+      return problem ? this.refuse(problem) : input();
+    };
+    return this.open('save', request.title, {
+      text: 'ファイル名を確かめて「保存」を押してください。ファイルはブラウザーのダウンロードとして保存されます。',
+      input: request.name, filter: request.filter[0] || '',
+    }, [{ id: 'ok', text: '保存', answer: save }, { id: 'cancel', text: 'キャンセル', answer: null }], null);
+  }
+
+  // The open dialog: the chosen file's name and bytes, or null.
+  openDialog(request) {
+    const chosen = async () => {
+      const file = this.$('dialog-file').files[0];
+      if (!file) return this.refuse('ファイルを選んでください。');
+      if (file.size > request.limit)
+        return this.refuse(`「${file.name}」は大きすぎるため開けません（${Math.floor(request.limit / 1048576)} MB まで）。`);
+      try {
+        return { name: file.name, bytes: new Uint8Array(await file.arrayBuffer()) };
+      } catch (error) {
+        return this.refuse(`「${file.name}」を読み込めませんでした（${error.message}）。`);
+      }
+    };
+    return this.open('open', request.title, {
+      text: '読み込むファイルを選んで「開く」を押してください。',
+      accept: acceptOf(request.patterns), filter: request.filter[0] || '',
+    }, [{ id: 'ok', text: '開く', answer: chosen }, { id: 'cancel', text: 'キャンセル', answer: null }], null);
+  }
+}

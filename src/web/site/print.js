@@ -1,0 +1,50 @@
+// Printing the statement through the browser: only the statement, in the
+// Mincho face, its columns lined up, sized to the widest line, with "¥" for
+// the yen sign the system writes as byte 5C.
+const area = document.getElementById('print-statement');
+const PORTRAIT_POINTS = 510;   // A4 less 15 mm margins: 180 mm
+const LANDSCAPE_POINTS = 757;  // 267 mm
+const BODY_POINTS = 10.5;      // the usual size of Japanese business papers
+const SMALLEST_POINTS = 6;
+
+// Half-width cells, as the statement counts its columns: one per byte.
+function cells(line) {
+  let n = 0;
+  for (const c of line) {
+    const code = c.codePointAt(0);
+    n += code < 0x80 || (code >= 0xff61 && code <= 0xff9f) ? 1 : 2;
+  }
+  return n;
+}
+
+let pageRule = -1;
+
+function setPage(landscape) {
+  const sheet = [...document.styleSheets].find((s) => s.href && s.href.endsWith('page.css'));
+  if (!sheet) return;
+  if (pageRule >= 0) sheet.deleteRule(pageRule);
+  pageRule = sheet.insertRule(`@page { size: A4 ${landscape ? 'landscape' : 'portrait'}; margin: 15mm; }`,
+    sheet.cssRules.length);
+}
+
+// Fills the print area from the statement screen when it is shown.
+export function preparePrint(screens) {
+  const top = screens.top();
+  const statement = top && top.name === 'FORM5' ? top.controls.get('EDIT6') : null;
+  document.body.classList.toggle('printing-statement', Boolean(statement));
+  if (!statement) return false;
+  const text = statement.el.value.replace(/\\/g, '¥');
+  const lines = text.split('\n');
+  const widest = Math.max(1, ...lines.map(cells));
+  const portrait = (widest * BODY_POINTS) / 2 <= PORTRAIT_POINTS;
+  const room = portrait ? PORTRAIT_POINTS : LANDSCAPE_POINTS;
+  const points = Math.max(SMALLEST_POINTS, Math.min(BODY_POINTS, (room * 2) / widest));
+  setPage(!portrait);
+  area.style.fontSize = `${points}pt`;
+  area.textContent = text;
+  return true;
+}
+
+export function printStatement(screens) {
+  if (preparePrint(screens)) window.print();
+}

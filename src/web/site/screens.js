@@ -1,0 +1,175 @@
+// The five screens: one window-like element per form of the program, its
+// controls inside at their designed places. The screen shown last is on
+// top; the keyboard works on the top screen.
+import { createControl } from './controls.js';
+
+// The page's own button beside the statement: it prints it.
+const PRINT_BUTTON = { form: 'FORM5', id: 'FORM5-print', text: '印刷', x: 224, y: 8, w: 96, h: 24 };
+
+class Form {
+  constructor(data, actions) {
+    this.name = data.name;
+    this.escape = data.escape;
+    this.enter = data.enter;
+    this.controls = new Map();
+    this.el = document.createElement('section');
+    this.el.id = data.name;
+    this.el.className = 'form';
+    this.el.hidden = true;
+    this.el.setAttribute('role', 'dialog');
+    const bar = document.createElement('div');
+    bar.className = 'titlebar';
+    this.caption = document.createElement('span');
+    this.caption.className = 'caption';
+    this.el.setAttribute('aria-labelledby', `${data.name}-caption`);
+    this.caption.id = `${data.name}-caption`;
+    const close = document.createElement('button');
+    close.type = 'button';
+    close.className = 'close';
+    close.tabIndex = -1;
+    close.setAttribute('aria-label', '閉じる');
+    close.textContent = '×';
+    close.addEventListener('click', () => actions.close(this.name));
+    bar.append(this.caption, close);
+    this.client = document.createElement('div');
+    this.client.className = 'client';
+    this.el.append(bar, this.client);
+    // Labels and group boxes lie under every other control, as on the
+    // platform the screens were designed for.
+    const under = (c) => c.kind === 'label' || c.kind === 'group';
+    for (const c of [...data.controls.filter(under), ...data.controls.filter((c) => !under(c))]) {
+      const control = createControl(c, actions);
+      this.controls.set(c.name, control);
+      this.client.append(control.el);
+    }
+    this.apply(data);
+  }
+
+  apply(change) {
+    if ('text' in change) {
+      this.caption.textContent = change.text;
+      this.el.setAttribute('aria-label', change.text);
+    }
+    if ('w' in change) {
+      this.client.style.width = `${change.w}px`;
+      this.client.style.height = `${change.h}px`;
+    }
+    if ('bg' in change) this.client.style.backgroundColor = change.bg;
+    if ('visible' in change) this.visible = change.visible;
+  }
+
+  addButton(spec, onClick) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.id = spec.id;
+    button.className = 'control control-button page-button';
+    button.textContent = spec.text;
+    Object.assign(button.style, { left: `${spec.x}px`, top: `${spec.y}px`, width: `${spec.w}px`, height: `${spec.h}px` });
+    button.addEventListener('click', onClick);
+    this.client.append(button);
+    this.extraStops = [button];
+  }
+}
+
+export class Screens {
+  constructor(root, timings) {
+    this.root = root;
+    this.timings = timings;
+    this.forms = new Map();
+    this.stack = [];  // visible forms, the top one last
+    this.onAction = () => {};
+    this.onPrint = () => {};
+    const act = (kind) => (...args) => this.onAction(kind, ...args);
+    this.actions = { click: act('click'), type: act('type'), select: act('select'), scroll: act('scroll'), close: act('close') };
+    // The time of the user's action, for the budget of its answer.
+    for (const type of ['click', 'input', 'keydown']) root.addEventListener(type, (e) => timings.begin(e), true);
+  }
+
+  update(message) {
+    for (const data of message.forms) {
+      const form = new Form(data, this.actions);
+      if (form.name === PRINT_BUTTON.form) form.addButton(PRINT_BUTTON, () => this.onPrint());
+      this.forms.set(form.name, form);
+      this.root.append(form.el);
+      this.show(form);
+    }
+    for (const change of message.changes) {
+      const form = this.forms.get(change.name);
+      if (form) {
+        form.apply(change);
+        this.show(form);
+        continue;
+      }
+      const control = this.control(change.name);
+      if (control) control.apply(change);
+    }
+    for (const { form: name, focus } of message.opened) {
+      const form = this.forms.get(name);
+      if (!form || !form.visible) continue;
+      this.raise(form);
+      const target = this.control(focus);
+      if (target) target.focus();
+    }
+    const top = this.top();
+    if (top) document.title = top.caption.textContent;
+    this.timings.end();
+  }
+
+  // A form shown or hidden by the program.
+  show(form) {
+    const shown = !form.el.hidden;
+    if (form.visible === shown) return;
+    form.el.hidden = !form.visible;
+    form.el.setAttribute('aria-hidden', String(!form.visible));
+    this.stack = this.stack.filter((f) => f !== form);
+    if (form.visible) {
+      this.stack.push(form);
+      this.timings.shown(form.name);
+    }
+    this.stack.forEach((f, i) => { f.el.style.zIndex = String(i + 1); });
+  }
+
+  raise(form) {
+    this.stack = [...this.stack.filter((f) => f !== form), form];
+    this.stack.forEach((f, i) => { f.el.style.zIndex = String(i + 1); });
+  }
+
+  top() { return this.stack[this.stack.length - 1] || null; }
+
+  control(name) {
+    for (const form of this.forms.values()) {
+      const control = form.controls.get(name);
+      if (control) return control;
+    }
+    return null;
+  }
+
+  // What a box left out of the user's typing, named under the box for a
+  // while (above it where the screen ends first).
+  notice(name, text) {
+    const control = this.control(name);
+    if (!control) return;
+    const client = control.el.parentElement;
+    let note = document.getElementById(`${name}-notice`);
+    if (!note) {
+      note = document.createElement('div');
+      note.id = `${name}-notice`;
+      note.className = 'box-notice';
+      note.setAttribute('role', 'status');
+    }
+    note.textContent = text;
+    client.append(note);
+    const box = control.el;
+    const below = box.offsetTop + box.offsetHeight + 2;
+    note.style.left = `${box.offsetLeft}px`;
+    note.style.top = `${below + note.offsetHeight <= client.clientHeight ? below : box.offsetTop - note.offsetHeight - 2}px`;
+    clearTimeout(this.noticeTimer);
+    this.noticeTimer = setTimeout(() => note.remove(), 5000);
+  }
+
+  // The run has ended: no screen stays.
+  end() {
+    for (const form of this.forms.values()) form.el.hidden = true;
+    this.stack = [];
+  }
+}
