@@ -12,6 +12,7 @@
 #include "files/recovery.h"
 #include "qt/event_dispatch.h"
 #include "qt/font_map.h"
+#include "qt/first_paint.h"
 #include "qt/font_warmup.h"
 #include "qt/guarded_application.h"
 #include "qt/print_pdf_command.h"
@@ -52,8 +53,12 @@ int run(QApplication& app, const StartOptions& options, qtview::FontWarmup& font
         view.dispatcher().act(*screens::scr().BUTTON1, ui::user_click);
     });
     // An order that an earlier run left unsaved is offered back over the
-    // summary screen; from here on the order on screen is kept safe.
-    app::keep_recovery_copy_in(rt::user_state_folder(), options.edition, true);
+    // summary screen once it shows; from then on the order on screen is kept
+    // safe. Temporary files of saves cut short are cleaned up then too.
+    qtview::after_first_paint(*view.widget(*screens::scr().MAINFORM), [&options] {
+        rt::clean_noted_folders();
+        app::keep_recovery_copy_in(rt::user_state_folder(), options.edition, true);
+    });
     const int status = app.exec();
     // The last copy reaches the disk before the run ends.
     files::stop_recovery();
@@ -82,9 +87,8 @@ int start(QApplication& app, qtview::FontWarmup& fonts) {
     qtview::identify_windows(options.edition == EDITION_SHOP ? QStringLiteral("scanfee-shop")
                                                              : QStringLiteral("scanfee-customer"));
 
-    // Temporary files of saves that were cut short, in the folders saved into.
+    // Folders saved into are noted, to clean up after saves cut short.
     rt::set_save_journal(rt::default_save_journal());
-    rt::clean_noted_folders();
 
     qtview::install_program_fonts();
     // The program speaks Japanese whatever the desktop's language: the file

@@ -1,11 +1,11 @@
 #include "qt/timing_probe.h"
 
-#include <QEvent>
-#include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "qt/first_paint.h"
 
 namespace scanfee::qtview {
 namespace {
@@ -23,40 +23,16 @@ void note(const std::string& path, const char* what) {
     }
 }
 
-class FirstPaint : public QObject {
-public:
-    FirstPaint(QWidget* window, std::string path, std::function<void()> press_end)
-        : QObject(window), path_(std::move(path)), press_end_(std::move(press_end)) {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Paint || done_) return false;
-        done_ = true;
-        watched->removeEventFilter(this);
-        // The paint event is handled first; the window is shown once the
-        // event loop comes back.
-        QTimer::singleShot(0, this, [this] {
-            note(path_, "shown");
-            note(path_, "end");
-            press_end_();
-        });
-        return false;
-    }
-
-private:
-    std::string path_;
-    std::function<void()> press_end_;
-    bool done_ = false;
-};
-
 }  // namespace
 
 void install_timing_probe(QWidget* first_window, std::function<void()> press_end) {
     const char* path = std::getenv("SCANFEE_TIMING_FILE");
     if (!path || !*path || !first_window) return;
-    new FirstPaint(first_window, path, std::move(press_end));
+    after_first_paint(*first_window, [file = std::string(path), press_end = std::move(press_end)] {
+        note(file, "shown");
+        note(file, "end");
+        press_end();
+    });
 }
 
 }  // namespace scanfee::qtview
