@@ -72,8 +72,10 @@ void PageView::flush() {
     for (const ui::Form* form : opened_) {
         if (!form->visible()) continue;
         const ui::Control* focus = ui::first_focus(*form);
+        const ui::FormFocus* row = ui::focus_order(form->name());
         opened.push_back("{\"form\":" + ui::json_string(ui::upper_name(form->name())) +
-                         ",\"focus\":" + ui::json_string(focus ? ui::upper_name(focus->name()) : "") + "}");
+                         ",\"focus\":" + ui::json_string(focus ? ui::upper_name(focus->name()) : "") +
+                         ",\"returnsFocus\":" + (row && row->returns_focus ? "true" : "false") + "}");
     }
     order_.clear();
     dirty_.clear();

@@ -21,38 +21,10 @@ for tool in Xvfb xdotool import identify pdftoppm; do
 done
 
 work=$(mktemp -d)
-xvfb_pid="" program_pid=""
-cleanup() {
-  [ -z "$program_pid" ] || kill "$program_pid" 2>/dev/null || true
-  [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# The X server picks a free display itself and writes its number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-[ -s "$work/display" ] || { cat "$work/xvfb.log" >&2; echo "screenshots: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
-# The program's settings and the file dialogs' history stay in the scratch folder.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/run"
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+source "$(cd "$(dirname "$0")/../window" && pwd)/x11-session.sh"
+start_x 1280x1024x24
 cp "$data/order.SAV" "$data/shop-order.SAV" "$data/books.csv" "$work/"
 rm -rf "$outdir" && mkdir -p "$outdir"
-
-fail() { echo "screenshots: $*" >&2; exit 1; }
-
-visible_windows() { xdotool search --onlyvisible --name . 2>/dev/null || true; }
-
-wait_gone() {
-  for _ in $(seq 150); do
-    visible_windows | grep -qx "$1" || return 0
-    sleep 0.1
-  done
-  fail "window $1 ($(xdotool getwindowname "$1")) stays open"
-}
 
 # Answers a dialog the program opened on the way: OK to its notices, cancel
 # to the save dialogs and the application number, but the power of
@@ -134,27 +106,8 @@ shot() {
   echo "screenshots: $2.png $size, $colours colours"
 }
 
-# Starts an edition. A client that connects while the X server is busy can
-# be refused and end at once; then it is started again.
-start_program() {
-  for attempt in 1 2 3; do
-    "$scanfee" --edition "$1" --today 2016/04/29 >"$work/$1.log" 2>&1 &
-    program_pid=$!
-    for _ in $(seq 150); do
-      [ -z "$(xdotool search --onlyvisible --name "ミクリ計算総合" 2>/dev/null)" ] || return 0
-      kill -0 "$program_pid" 2>/dev/null || break
-      sleep 0.1
-    done
-    kill -0 "$program_pid" 2>/dev/null && return 0
-    echo "screenshots: the $1 edition ended at its start (attempt $attempt): $(cat "$work/$1.log")" >&2
-    sleep 0.5
-  done
-  program_pid=""
-  fail "the $1 edition does not start"
-}
-
 for edition in customer shop; do
-  start_program "$edition"
+  start_program --edition "$edition" --today 2016/04/29
   summary=$(window "ミクリ計算総合")
 
   # ロード: the sample order; the shop's as the shop saved it, with the
@@ -202,7 +155,7 @@ for edition in customer shop; do
   click "$summary" 544 336     # 終　　　了
   for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.05; done
   if kill -0 "$program_pid" 2>/dev/null; then fail "the $edition edition did not end with its end button"; fi
-  wait "$program_pid" || fail "the $edition edition ended with status $?: $(cat "$work/$edition.log")"
+  wait "$program_pid" || fail "the $edition edition ended with status $?: $(cat "$work/program.log")"
   program_pid=""
 done
 

@@ -117,6 +117,14 @@ class Screens(PageTest):
         self.assertEqual(b.top_form(), "MAINFORM")
         b.click("BUTTON5")
         self.assertEqual(self.walk(4), ["BUTTON10", "BUTTON11", "BUTTON20", "LIST1"])
+        # Back on the summary screen, the focus is on the button that led away.
+        b.keys(Keys.ESCAPE)
+        self.assertEqual(self.walk(1), ["BUTTON9"])
+        b.keys(Keys.ENTER)
+        self.assertEqual(b.top_form(), "FORM2")
+        b.keys(Keys.ESCAPE)
+        self.assertEqual(b.top_form(), "MAINFORM")
+        self.assertEqual(b.focused(), "BUTTON9")
 
     def test_arrow_keys_walk_a_radio_group_and_move_the_resolution(self):
         b = self.browser

@@ -71,6 +71,14 @@ class Form {
   }
 }
 
+// Whether the element inside the shown form can take the focus now.
+function reachable(el, form) {
+  if (!el.isConnected || !form.el.contains(el) || el.disabled) return false;
+  for (let node = el; node && node !== form.el; node = node.parentElement)
+    if (node.hidden || node.style.display === 'none' || node.style.visibility === 'hidden') return false;
+  return true;
+}
+
 export class Screens {
   constructor(root, timings) {
     this.root = root;
@@ -103,10 +111,17 @@ export class Screens {
       const control = this.control(change.name);
       if (control) control.apply(change);
     }
-    for (const { form: name, focus } of message.opened) {
+    for (const { form: name, focus, returnsFocus } of message.opened) {
       const form = this.forms.get(name);
       if (!form || !form.visible) continue;
       this.raise(form);
+      // Shown again, a screen that returns the focus puts it back on the
+      // control the user left it from, while that can still take it.
+      const left = returnsFocus ? form.leftFocus : null;
+      if (left && reachable(left, form)) {
+        left.focus({ preventScroll: true });
+        continue;
+      }
       const target = this.control(focus);
       if (target) target.focus();
     }
@@ -119,6 +134,10 @@ export class Screens {
   show(form) {
     const shown = !form.el.hidden;
     if (form.visible === shown) return;
+    if (!form.visible) {
+      const active = document.activeElement;
+      form.leftFocus = active && form.el.contains(active) ? active : null;
+    }
     form.el.hidden = !form.visible;
     form.el.setAttribute('aria-hidden', String(!form.visible));
     this.stack = this.stack.filter((f) => f !== form);
