@@ -252,6 +252,26 @@ class ScreensAtOneAndAHalf(Screens):
         # The PNG's width stands at bytes 16 to 19 of its header.
         self.assertEqual(int.from_bytes(png[16:20], "big"), round(b.js("return window.innerWidth;") * 1.5))
 
+    def test_a_window_too_small_for_the_screen_scrolls_to_the_focus(self):
+        # What a 1366x768 laptop at 150 % leaves the page.
+        b = self.browser
+        b.driver.set_window_size(912, 427)
+        try:
+            b.open("customer")
+            b.click("BUTTON5")
+            b.keys(Keys.SPACE)  # the caret row, "タイトルを追加"
+            self.assertEqual(b.top_form(), "FORM3")
+            for _ in range(20):
+                b.keys(Keys.TAB)
+                if b.focused() == "BUTTON14":
+                    break
+            self.assertEqual(b.focused(), "BUTTON14")
+            inside = b.js("const r = document.activeElement.getBoundingClientRect();"
+                          "return r.top >= -1 && r.bottom <= window.innerHeight + 1;")
+            self.assertTrue(inside, "the focused button lies outside the window")
+        finally:
+            b.driver.set_window_size(1100, 900)
+
 
 # A machine without Japanese fonts: the browser's font configuration knows
 # only DejaVu, so the page serves its IPA fonts.

@@ -63,7 +63,8 @@ class Control {
   }
   setText() {}
   setChecked() {}
-  // The screens fit the page: no scrolling, and no layout forced for it.
+  // Focusing forces no layout of its own; a move by the keyboard reveals
+  // the control afterwards (revealFocus) when the window is too small.
   focus() { this.focusTarget.focus({ preventScroll: true }); }
 }
 
@@ -250,4 +251,15 @@ export function createControl(data, actions) {
   const control = new Kind(data, actions);
   control.apply(data);
   return control;
+}
+
+// Scrolls the page just enough to show the focused control, when it lies
+// outside the window: a small window, or a large scale, does not hold a
+// whole screen, and a keyboard user must see where the focus went.
+export function revealFocus() {
+  const el = document.activeElement;
+  if (!el || el === document.body) return;
+  const r = el.getBoundingClientRect();
+  if (r.top < 0 || r.left < 0 || r.bottom > window.innerHeight || r.right > window.innerWidth)
+    el.scrollIntoView({ block: 'nearest', inline: 'nearest' });
 }

@@ -5,6 +5,8 @@
 // page keys move the scroll bar, Ctrl+Z in a list takes back its last
 // change, Ctrl+P prints the statement.
 
+import { revealFocus } from './controls.js';
+
 function controlOf(screens, element) {
   const form = screens.top();
   if (!form || !element) return null;
@@ -76,6 +78,7 @@ export class Keyboard {
       at = stops.findIndex((stop) => stop.kind === 'radio' && stop.group === control.group);
     const next = at < 0 ? (back ? stops.length - 1 : 0) : (at + (back ? -1 : 1) + stops.length) % stops.length;
     stops[next].focus();
+    revealFocus();
   }
 
   enter(event, form, control) {
@@ -99,6 +102,7 @@ export class Keyboard {
     if (!radio) return;
     // As on every desktop: the arrow moves the focus and chooses the button.
     radio.focus();
+    revealFocus();
     this.program.click(next);
   }
 }

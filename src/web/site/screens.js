@@ -1,7 +1,7 @@
 // The five screens: one window-like element per form of the program, its
 // controls inside at their designed places. The screen shown last is on
 // top; the keyboard works on the top screen.
-import { createControl } from './controls.js';
+import { createControl, revealFocus } from './controls.js';
 
 // The page's own button beside the statement: it prints it.
 const PRINT_BUTTON = { form: 'FORM5', id: 'FORM5-print', text: '印刷', x: 224, y: 8, w: 96, h: 24 };
@@ -120,10 +120,11 @@ export class Screens {
       const left = returnsFocus ? form.leftFocus : null;
       if (left && reachable(left, form)) {
         left.focus({ preventScroll: true });
-        continue;
+      } else {
+        const target = this.control(focus);
+        if (target) target.focus();
       }
-      const target = this.control(focus);
-      if (target) target.focus();
+      revealFocus();
     }
     const top = this.top();
     if (top) document.title = top.caption.textContent;
