@@ -45,15 +45,19 @@ std::string shown(const std::string& sjis) {
     return text;
 }
 
-// The filter's captions, and the patterns of the first (the one shown).
+// The filter's choices, each a caption and its patterns, and the one
+// chosen first.
 std::string filter_fields(const std::string& filter) {
     const rt::FilterList list = rt::parse_filter_text(filter);
-    std::string captions = "[", patterns = "[";
-    for (const rt::FileFilter& f : list.filters)
-        captions += (captions.size() > 1 ? "," : "") + ui::json_string(rt::to_utf8(f.caption));
-    for (const std::string& p : list.filters[list.selected].patterns)
-        patterns += (patterns.size() > 1 ? "," : "") + ui::json_string(rt::to_utf8(p));
-    return "\"filter\":" + captions + "],\"patterns\":" + patterns + "]";
+    std::string filters = "[";
+    for (const rt::FileFilter& f : list.filters) {
+        std::string patterns = "[";
+        for (const std::string& p : f.patterns)
+            patterns += (patterns.size() > 1 ? "," : "") + ui::json_string(rt::to_utf8(p));
+        filters += (filters.size() > 1 ? "," : "") + std::string("{\"caption\":") +
+                   ui::json_string(rt::to_utf8(f.caption)) + ",\"patterns\":" + patterns + "]}";
+    }
+    return "\"filters\":" + filters + "],\"selected\":" + std::to_string(list.selected);
 }
 
 }  // namespace

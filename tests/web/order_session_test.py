@@ -4,6 +4,8 @@ of the same session, and loading it brings the order back."""
 import os
 import unittest
 
+from selenium.webdriver.support.ui import Select
+
 from page_session import DATA, Keys, PageTest, native_run
 
 # The customer's comics: one with options and a raised resolution entered
@@ -51,6 +53,19 @@ answer file 店舗控え.SAV
 click BUTTON3
 print TEXT12
 print TEXT54
+"""
+
+# The customer's order sent as the mail attachment.
+MAIL_SCRIPT = """
+click BUTTON5
+select LIST1 0
+type EDIT1 ワンピース　１巻
+click BUTTON14
+click BUTTON11
+answer ok
+answer file メール添付用
+answer ok
+click BUTTON2
 """
 
 
@@ -190,6 +205,23 @@ class OrderSessions(PageTest):
         b.click("BUTTON9")
         # The WAVE DASH an input method commits is the system's ～.
         self.assertTrue(b.rows("LIST1")[0].endswith("写真集～夏"), b.rows("LIST1"))
+
+    def test_the_open_dialog_offers_every_file_for_a_mailed_order(self):
+        b = self.browser
+        b.open("shop")
+        b.click("BUTTON4")
+        seen = b.dialog("open")
+        self.assertEqual(seen["filters"], ["(*.SAV)", "すべてのファイル (*)"])
+        self.assertEqual(b.el("dialog-file").get_attribute("accept"), ".SAV")
+        Select(b.el("dialog-filter")).select_by_index(1)
+        self.assertEqual(b.el("dialog-file").get_attribute("accept"), "")
+        # The customer's mail attachment, as the native driver writes it.
+        _, folder = native_run(MAIL_SCRIPT, "customer")
+        b.el("dialog-file").send_keys(os.path.join(folder, "メール添付用.TXT"))
+        b.el("dialog-ok").click()
+        b.no_dialog()
+        b.click("BUTTON5")
+        self.assertIn("ワンピース　１巻", b.rows("LIST1")[0])
 
     def test_a_file_that_is_no_order_is_refused_by_name_and_the_order_stays(self):
         b = self.browser

@@ -211,7 +211,9 @@ class Browser:
         return {
             "caption": self.el("dialog-caption").text,
             "text": self.js("return document.getElementById('dialog-text').textContent;"),
-            "filter": self.js("return document.getElementById('dialog-filter').textContent;"),
+            "filter": self.js("const f = document.getElementById('dialog-filter');"
+                              "return f.selectedIndex < 0 ? '' : f.options[f.selectedIndex].text;"),
+            "filters": self.js("return [...document.getElementById('dialog-filter').options].map(o => o.text);"),
             "input": self.el("dialog-input").get_attribute("value"),
         }
 

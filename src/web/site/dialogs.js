@@ -18,6 +18,10 @@ const BUTTON_SETS = [
 ];
 const ICONS = ['stop', 'question', 'exclamation', 'information', 'none'];
 
+// Offered by every open dialog after the program's own filters, so that a
+// file sent under another name (a mailed ".TXT") can be chosen.
+const EVERY_FILE = { caption: 'すべてのファイル (*)', patterns: ['*'] };
+
 // "*.TXT" gives ".TXT"; a filter of any other pattern lets every file be chosen.
 function acceptOf(patterns) {
   const extensions = patterns.map((p) => (/^\*\.[^*?.]+$/.test(p) ? p.slice(1) : null));
@@ -91,10 +95,9 @@ export class Dialogs {
     }
     if ('accept' in fields) {
       this.$('dialog-file').value = '';
-      this.$('dialog-file').accept = fields.accept;
       this.showChosen();
     }
-    if ('filter' in fields) this.$('dialog-filter').textContent = fields.filter;
+    if ('filter' in fields) this.showFilters(fields.filter, fields.selected, 'accept' in fields);
     this.escapeAnswer = escapeAnswer;
     this.buttons.replaceChildren(...answers.map(({ id, text, key }) => {
       const button = document.createElement('button');
@@ -142,6 +145,19 @@ export class Dialogs {
     return this.open('msgbox', caption, { text, icon: ICONS[icon] || 'none' }, answers, ANSWER[set.escape]);
   }
 
+  // The filter's choices; in an open dialog the chosen one sets the files
+  // the browser's chooser offers.
+  showFilters(filters, selected, choosing) {
+    const select = this.$('dialog-filter');
+    select.replaceChildren(...filters.map(({ caption }) => new Option(caption)));
+    select.selectedIndex = Math.min(selected || 0, filters.length - 1);
+    select.disabled = filters.length < 2;
+    const file = this.$('dialog-file');
+    const apply = () => { if (choosing) file.accept = acceptOf(filters[select.selectedIndex].patterns); };
+    select.onchange = apply;
+    apply();
+  }
+
   // The input box and the save dialog: a text, or null when cancelled.
   textDialog(request) {
     const input = () => this.$('dialog-input').value;
@@ -155,7 +171,7 @@ export class Dialogs {
     };
     return this.open('save', request.title, {
       text: 'ファイル名を確かめて「保存」を押してください。ファイルはブラウザーのダウンロードとして保存されます。',
-      input: request.name, filter: request.filter[0] || '',
+      input: request.name, filter: [request.filters[request.selected]], selected: 0,
     }, [{ id: 'ok', text: '保存', answer: save }, { id: 'cancel', text: 'キャンセル', answer: null }], null);
   }
 
@@ -174,7 +190,7 @@ export class Dialogs {
     };
     return this.open('open', request.title, {
       text: '読み込むファイルを選んで「開く」を押してください。',
-      accept: acceptOf(request.patterns), filter: request.filter[0] || '',
+      accept: true, filter: [...request.filters, EVERY_FILE], selected: request.selected,
     }, [{ id: 'ok', text: '開く', answer: chosen }, { id: 'cancel', text: 'キャンセル', answer: null }], null);
   }
 }
