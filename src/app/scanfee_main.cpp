@@ -76,9 +76,7 @@ int start(QApplication& app, qtview::FontWarmup& fonts) {
 
     const auto parsed = app::parse_command_line(program_arguments(app), false);
     if (const auto* bad = std::get_if<app::CommandLineError>(&parsed)) {
-        std::fprintf(stderr, "scanfee: %s\nusage: scanfee [--edition shop|customer] [--today YYYY/MM/DD]\n"
-                     "       scanfee --print-pdf PAPER.TXT OUT.pdf\n",
-                     bad->message.c_str());
+        std::fprintf(stderr, "scanfee: %s\n%s", bad->message.c_str(), app::WINDOW_PROGRAM_USAGE);
         return 2;
     }
     // Each edition has its own launcher, scanfee-customer.desktop or
@@ -104,6 +102,11 @@ int start(QApplication& app, qtview::FontWarmup& fonts) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The usage needs no display.
+    if (app::asks_for_help({argv + 1, argv + argc})) {
+        std::fputs(app::WINDOW_PROGRAM_USAGE, stdout);
+        return 0;
+    }
     if (const auto status = qtview::run_print_pdf_command(argc, argv)) return *status;
     qtview::FontWarmup fonts;
     qtview::GuardedApplication app(argc, argv);

@@ -19,10 +19,12 @@ namespace {
 int run(int argc, char** argv) {
     const auto parsed = app::parse_command_line({argv + 1, argv + argc}, true);
     if (const auto* bad = std::get_if<app::CommandLineError>(&parsed)) {
-        std::cerr << "scanfee-run: " << bad->message << "\n"
-                  << "usage: scanfee-run [--edition shop|customer] [--today YYYY/MM/DD] "
-                     "[--recovery DIR] [SCRIPT]\n";
+        std::cerr << "scanfee-run: " << bad->message << "\n" << app::DRIVER_USAGE;
         return 2;
+    }
+    if (std::get<app::CommandLine>(parsed).help) {
+        std::cout << app::DRIVER_USAGE;
+        return 0;
     }
 
     const StartOptions options = std::get<app::CommandLine>(parsed).options;

@@ -4,9 +4,25 @@
 
 namespace scanfee::app {
 
+const char* const WINDOW_PROGRAM_USAGE =
+    "usage: scanfee [--edition shop|customer] [--today YYYY/MM/DD]\n"
+    "       scanfee --print-pdf PAPER.TXT OUT.pdf\n";
+const char* const DRIVER_USAGE =
+    "usage: scanfee-run [--edition shop|customer] [--today YYYY/MM/DD] [--recovery DIR] [SCRIPT]\n";
+
+bool asks_for_help(const std::vector<std::string>& args) {
+    for (const std::string& arg : args)
+        if (arg == "--help" || arg == "-h") return true;
+    return false;
+}
+
 std::variant<CommandLine, CommandLineError> parse_command_line(const std::vector<std::string>& args,
                                                                bool takes_script) {
     CommandLine line;
+    if (asks_for_help(args)) {
+        line.help = true;
+        return line;
+    }
     for (size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i], value;
         bool has_value = false;

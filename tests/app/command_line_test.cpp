@@ -30,6 +30,17 @@ TEST(CommandLineTest, EditionDateAndScriptInBothSpellings) {
     }
 }
 
+TEST(CommandLineTest, HelpAnywhereAsksForTheUsageAlone) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--help"}, {"-h"}, {"--edition", "shop", "--help"}, {"--verbose", "-h"}}) {
+        SCOPED_TRACE(::testing::PrintToString(args));
+        const auto parsed = parse_command_line(args, true);
+        ASSERT_TRUE(std::holds_alternative<CommandLine>(parsed));
+        EXPECT_TRUE(std::get<CommandLine>(parsed).help);
+    }
+    EXPECT_FALSE(std::get<CommandLine>(parse_command_line({"--edition", "shop"}, true)).help);
+}
+
 TEST(CommandLineTest, MalformedArgumentsAreRefused) {
     const std::vector<std::vector<std::string>> cases = {
         {"--edition"},            {"--edition", "both"},      {"--today", "2016-04-29"},
