@@ -1,5 +1,7 @@
 #include "files/recovery.h"
 
+#include <utility>
+
 #include "files/file_steps.h"
 #include "files/order_file.h"
 #include "files/order_file_format.h"
@@ -37,6 +39,28 @@ bool holds_an_order(const OrderFileContent& content) {
 }
 
 std::string utf8_line(const std::string& text) { return rt::to_sjis(text) + "\r\n"; }
+
+// The shop's "特別割引適用" tick has no place in the order file, yet it is part
+// of what the user entered: the copy carries it as a last line of its own,
+// which only the recovery reads.
+std::string special_discount_line() { return "特別割引適用:1"_sj + "\r\n"; }
+
+bool special_discount_ticked() {
+    const ui::Control* tick = screens::scr().CHECK8;
+    return tick && tick->checked() == 1;
+}
+
+std::string copy_of(const std::string& order) {
+    return special_discount_ticked() ? order + special_discount_line() : order;
+}
+
+// The order file inside a copy, and whether the copy carries the tick.
+std::pair<std::string, bool> split_copy(const std::string& copy) {
+    const std::string line = special_discount_line();
+    if (copy.size() >= line.size() && copy.ends_with(line))
+        return {copy.substr(0, copy.size() - line.size()), true};
+    return {copy, false};
+}
 
 void report(const std::string& text) {
     ui::message_box(screens::scr().MAINFORM, recovery_caption(), text, ui::Buttons::Ok,
@@ -95,7 +119,8 @@ void offer_recovery() {
     rt::Result<std::optional<std::string>> copy = r.store->read();
     if (!copy) return set_aside(r, failure_reason(copy.error()));
     if (!copy.value()) return;
-    OrderFileParse parsed = parse_order_file(*copy.value());
+    const auto [order_bytes, ticked] = split_copy(*copy.value());
+    OrderFileParse parsed = parse_order_file(order_bytes);
     if (!parsed.content) return set_aside(r, parsed.refusal);
     r.written = *copy.value();
     const OrderFileContent& content = *parsed.content;
@@ -109,6 +134,7 @@ void offer_recovery() {
                                  ui::Buttons::YesNo, ui::Icon::Question);
     if (answer == ui::ANSWER_YES) {
         apply_order_file(content);
+        if (ticked && screens::scr().CHECK8) screens::scr().CHECK8->set_checked(1);
         summary::総合画面_SETSUB();
     }
     // No: the order on screen is the fresh one, so the copy goes.
@@ -129,9 +155,12 @@ void keep_recovery_copy() {
         r.failure_reported = false;
         return;
     }
-    if (r.written && *r.written == now) return;
-    if (rt::Status failed = r.store->write(now)) return write_failed(r, *failed);
-    r.written = now;
+    // The tick alone makes no unsaved order (no file holds it), but a copy
+    // kept for an unsaved order carries it.
+    const std::string copy = copy_of(now);
+    if (r.written && *r.written == copy) return;
+    if (rt::Status failed = r.store->write(copy)) return write_failed(r, *failed);
+    r.written = copy;
     r.failure_reported = false;
 }
 

@@ -76,6 +76,27 @@ TEST_F(RecoveryTest, AnUnsavedOrderIsOfferedBackAndYesRestoresItAsALoadWould) {
     EXPECT_EQ(copy("shop.SAV"), kept);
 }
 
+TEST_F(RecoveryTest, TheShopsSpecialDiscountTickComesBackWithTheOrder) {
+    run(EDITION_SHOP);
+    enter_comic("ONE"_sj);
+    const std::string order = copy("shop.SAV");
+    click(c().CHECK8);
+    const float total = s().GRAND_TOTAL;
+    EXPECT_EQ(copy("shop.SAV"), order + "特別割引適用:1\r\n"_sj);
+
+    run(EDITION_SHOP, {ui::ANSWER_YES});
+    ASSERT_TRUE(asked());
+    EXPECT_EQ(c().CHECK8->checked(), 1);
+    EXPECT_GT(s().SPECIAL_DISC, 0);
+    EXPECT_EQ(s().GRAND_TOTAL, total);
+
+    // The tick alone is no unsaved order: no file holds it.
+    dialogs.replies = {folder.path("order")};
+    click(c().BUTTON3);
+    click(c().CHECK8);
+    EXPECT_EQ(copy("shop.SAV"), "(none)");
+}
+
 TEST_F(RecoveryTest, NoDiscardsTheCopyAndTheFreshOrderStays) {
     run(EDITION_CUSTOMER);
     enter_comic("ONE"_sj);
