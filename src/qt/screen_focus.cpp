@@ -2,7 +2,11 @@
 // focus goes when a screen opens, radio groups as one stop, and the keys
 // every screen answers.
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QTextEdit>
 
 #include "core/order_state.h"
 #include "qt/focus_order.h"
@@ -15,6 +19,17 @@
 #include "ui/user_actions.h"
 
 namespace scanfee::qtview {
+namespace {
+
+// A box that edits text, and so has an undo of its own.
+bool takes_text(const QWidget* w) {
+    if (!w) return false;
+    if (auto* combo = qobject_cast<const QComboBox*>(w)) return combo->isEditable();
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTextEdit*>(w) ||
+           qobject_cast<const QPlainTextEdit*>(w);
+}
+
+}  // namespace
 
 void ScreenView::order_focus(const ui::Form& form) {
     const FormFocus* row = focus_order(form.name());
@@ -52,16 +67,25 @@ void ScreenView::bind_keys(ui::Form& form, FormWindow& window) {
                 print_written_paper(widget(form), order().LASTDIR, print_);
         };
     }
+    // Ctrl+Z takes back the last action on the list it is pressed in; on a
+    // screen of one list, anywhere but in a text box, which keeps its own
+    // undo (right after a click on "全タイトル消去" the focus is on that button).
     actions.undo = [this, &form](QWidget* focused) {
+        ui::Control* only_list = nullptr;
+        int lists = 0;
         for (const auto& control : form.controls()) {
             if (control->kind() != ui::Kind::List) continue;
+            ++lists;
+            only_list = control.get();
             QWidget* list = built_widget(*control);
             if (list && (list == focused || list->isAncestorOf(focused))) {
                 dispatcher_.act(*control, ui::user_undo);
                 return true;
             }
         }
-        return false;
+        if (lists != 1 || takes_text(focused)) return false;
+        dispatcher_.act(*only_list, ui::user_undo);
+        return true;
     };
     auto* keys = new FormKeys(window, std::move(actions));
     for (const EnterPass& pass : enter_passes()) {

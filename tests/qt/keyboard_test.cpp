@@ -153,7 +153,9 @@ TEST_F(KeyboardTest, CtrlZOnTheTitleListBringsBackWhatClearingRemoved) {
 
     click("BUTTON20");  // 全タイトル消去: asks nothing
     EXPECT_EQ(control("LIST1").item_count(), 1);
-    widget("LIST1")->setFocus();
+    // Where a click with the mouse leaves the focus: the screen's one list
+    // takes Ctrl+Z all the same.
+    widget("BUTTON20")->setFocus();
     press(window("FORM2"), Qt::Key_Z, Qt::ControlModifier);
     ASSERT_EQ(control("LIST1").item_count(), 3);
     EXPECT_EQ(order().TITLE(1, CAT_COMICS), "TWO");

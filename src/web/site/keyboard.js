@@ -34,12 +34,18 @@ export class Keyboard {
       return;
     }
     const control = controlOf(this.screens, document.activeElement);
-    // Ctrl+Z in a list box takes back what the last action on its rows did.
-    if ((event.ctrlKey || event.metaKey) && !event.altKey && !event.shiftKey && event.key.toLowerCase() === 'z'
-        && control && control.kind === 'list') {
-      event.preventDefault();
-      this.program.undo(control.name);
-      return;
+    // Ctrl+Z in a list box takes back what the last action on its rows did;
+    // on a screen of one list, anywhere but in a text box, which keeps its
+    // own undo (a click on "全タイトル消去" leaves the focus on that button).
+    if ((event.ctrlKey || event.metaKey) && !event.altKey && !event.shiftKey && event.key.toLowerCase() === 'z') {
+      const lists = [...form.controls.values()].filter((c) => c.kind === 'list');
+      const list = control && control.kind === 'list' ? control
+        : lists.length === 1 && !(control && (control.kind === 'edit' || control.kind === 'combo')) ? lists[0] : null;
+      if (list) {
+        event.preventDefault();
+        this.program.undo(list.name);
+        return;
+      }
     }
     if (event.key === 'Tab' && !event.ctrlKey && !event.altKey && !event.metaKey) {
       event.preventDefault();
