@@ -1,6 +1,7 @@
 // The window program: the screens as Qt windows.
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <cstdio>
 #include <memory>
@@ -90,7 +91,8 @@ int start(QApplication& app, qtview::FontWarmup& fonts) {
 
     qtview::install_program_fonts();
     // The program speaks Japanese whatever the desktop's language: the file
-    // dialogs' own texts too.
+    // dialogs' own texts too, and the kinds of files they list.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
     QTranslator translator;
     if (translator.load(QStringLiteral("qtbase_ja"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
