@@ -6,7 +6,7 @@ import unittest
 
 from selenium.webdriver.support.ui import Select
 
-from page_session import DATA, Keys, PageTest, native_run
+from page_session import DATA, Keys, PageTest, mail_attachment_script, native_run
 
 # The customer's comics: one with options and a raised resolution entered
 # with the keyboard alone, one dismantled only with the mouse, a coupon.
@@ -53,19 +53,6 @@ answer file 店舗控え.SAV
 click BUTTON3
 print TEXT12
 print TEXT54
-"""
-
-# The customer's order sent as the mail attachment.
-MAIL_SCRIPT = """
-click BUTTON5
-select LIST1 0
-type EDIT1 ワンピース　１巻
-click BUTTON14
-click BUTTON11
-answer ok
-answer file メール添付用
-answer ok
-click BUTTON2
 """
 
 
@@ -216,7 +203,7 @@ class OrderSessions(PageTest):
         Select(b.el("dialog-filter")).select_by_index(1)
         self.assertEqual(b.el("dialog-file").get_attribute("accept"), "")
         # The customer's mail attachment, as the native driver writes it.
-        _, folder = native_run(MAIL_SCRIPT, "customer")
+        _, folder = native_run(mail_attachment_script("メール添付用"), "customer")
         b.el("dialog-file").send_keys(os.path.join(folder, "メール添付用.TXT"))
         b.el("dialog-ok").click()
         b.no_dialog()

@@ -265,6 +265,21 @@ class Browser:
 DIALOG_LINES = ("msgbox|", "save|", "open|", "input|")
 
 
+def mail_attachment_script(name):
+    """The customer's one comic sent as the mail attachment `name`.TXT."""
+    return f"""
+click BUTTON5
+select LIST1 0
+type EDIT1 ワンピース　１巻
+click BUTTON14
+click BUTTON11
+answer ok
+answer file {name}
+answer ok
+click BUTTON2
+"""
+
+
 def native_run(script, edition, today=TODAY, files=()):
     """Plays `script` through the native scanfee-run in a fresh folder;
     returns what it printed (without the lines of its dialogs) and the

@@ -5,7 +5,7 @@ customer's mail attachment; the import of a UTF-8 book list."""
 import os
 import unittest
 
-from page_session import DATA, Keys, PageTest, native_run
+from page_session import DATA, Keys, PageTest, mail_attachment_script, native_run
 
 SHOP_PAPERS_SCRIPT = """
 click BUTTON5
@@ -38,18 +38,6 @@ click BUTTON22
 answer no
 answer file receipt
 click BUTTON23
-"""
-
-CUSTOMER_PAPERS_SCRIPT = """
-click BUTTON5
-select LIST1 0
-type EDIT1 ワンピース　１巻
-click BUTTON14
-click BUTTON11
-answer ok
-answer file mail
-answer ok
-click BUTTON2
 """
 
 
@@ -150,7 +138,7 @@ class PaperSessions(PageTest):
         b.answer("ok")
         seen = b.save_as("mail")
         b.answer("ok")
-        _, folder = native_run(CUSTOMER_PAPERS_SCRIPT, "customer")
+        _, folder = native_run(mail_attachment_script("mail"), "customer")
         self.assertEqual(b.downloaded("mail.TXT"), native_file(folder, "mail.TXT"))
         self.assertEqual(seen["input"], "メール添付用.TXT")
 
