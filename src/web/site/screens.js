@@ -58,13 +58,13 @@ class Form {
     if ('visible' in change) this.visible = change.visible;
   }
 
-  addButton(spec, onClick) {
+  addButton(design, onClick) {
     const button = document.createElement('button');
     button.type = 'button';
-    button.id = spec.id;
+    button.id = design.id;
     button.className = 'control control-button page-button';
-    button.textContent = spec.text;
-    Object.assign(button.style, { left: `${spec.x}px`, top: `${spec.y}px`, width: `${spec.w}px`, height: `${spec.h}px` });
+    button.textContent = design.text;
+    Object.assign(button.style, { left: `${design.x}px`, top: `${design.y}px`, width: `${design.w}px`, height: `${design.h}px` });
     button.addEventListener('click', onClick);
     this.client.append(button);
     this.extraStops = [button];
