@@ -14,9 +14,8 @@ void keep_recovery_copy_in(const std::string& folder, rt::int16 edition, bool ba
     if (!store) {
         const rt::FileError& error = store.error();
         ui::message_box(screens::scr().MAINFORM, files::recovery_caption(),
-                        rt::to_sjis("注文の控えを置くフォルダーを使えません。\r\n" + error.path +
-                                    "\r\n理由：") +
-                            files::failure_reason(error) + rt::to_sjis("\r\n注文はこまめにセーブしてください。"),
+                        files::failure_text("注文の控えを置くフォルダーを使えません。", error) +
+                            rt::to_sjis("\r\n注文はこまめにセーブしてください。"),
                         ui::Buttons::Ok, ui::Icon::Exclamation);
         return;
     }

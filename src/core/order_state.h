@@ -14,6 +14,7 @@ using rt::single;
 inline constexpr int SLOT_COUNT = 121;     // title slots 0..120 per category
 inline constexpr int CATEGORY_COUNT = 5;   // 0 comics .. 4 photo and reference books
 inline constexpr int COUPON_SLOTS = 11;    // 0..10; at most 10 take part
+inline constexpr int COUPONS_COUNTED = 10;
 inline constexpr int ALIGN_LINE_COUNT = 251;
 
 enum Category : int16 {

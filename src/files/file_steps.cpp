@@ -11,11 +11,6 @@ namespace {
 
 using namespace rt::literals;
 
-std::string failure_text(const char* what, const rt::FileError& error) {
-    return rt::to_sjis(what) + "\r\n" + rt::to_sjis(error.path) + "\r\n" + "理由："_sj +
-           failure_reason(error);
-}
-
 // Where a dialog opens: the remembered folder and the proposed name. A name
 // that stands for the folder itself ("/") adds no second slash to it.
 std::string default_path(const std::string& name) {
@@ -33,6 +28,11 @@ std::string byte_count(std::uint64_t bytes) {
 }
 
 }  // namespace
+
+std::string failure_text(const char* what, const rt::FileError& error) {
+    return rt::to_sjis(what) + "\r\n" + rt::to_sjis(error.path) + "\r\n" + "理由："_sj +
+           failure_reason(error);
+}
 
 std::string too_large_reason(std::uint64_t limit_bytes) {
     return "ファイルが大きすぎます（"_sj + byte_count(limit_bytes) + "まで）。"_sj;

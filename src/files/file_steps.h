@@ -53,6 +53,9 @@ std::string line_reason(std::size_t line_number, const std::string& reason);
 // The reason of a failure in the user's words (Shift-JIS).
 std::string failure_reason(const rt::FileError& error);
 
+// "what", the file and the reason, a line each (`what` UTF-8; Shift-JIS out).
+std::string failure_text(const char* what, const rt::FileError& error);
+
 // The texts of these boxes, for tests and for the boxes themselves.
 std::string file_error_caption();
 std::string write_failure_text(const rt::FileError& error);

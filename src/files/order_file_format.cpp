@@ -12,8 +12,6 @@ namespace {
 
 using namespace rt::literals;
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
 bool all_digits(const std::string& text) {
     if (text.empty()) return false;
     for (char c : text)
@@ -33,13 +31,6 @@ std::optional<rt::int16> whole_number(const std::string& text) {
 }
 
 rt::int16 digit_at(const std::string& text, size_t i) { return static_cast<rt::int16>(text[i] - '0'); }
-
-std::string trim_blanks(std::string text) {
-    size_t start = text.find_first_not_of(' ');
-    if (start == std::string::npos) return {};
-    size_t end = text.find_last_not_of(' ');
-    return text.substr(start, end - start + 1);
-}
 
 // How reading stops early: the file is no order file, or it cannot be read.
 struct Refused {
@@ -109,7 +100,7 @@ private:
     // lines after it, as many as the count says: a line may hold several.
     void coupons() {
         if (!have_) fail_at(lines_.lines_read() + 1, "割引券の枚数の行がありません。");
-        std::optional<rt::int16> count = whole_number(trim_blanks(rt::MID(line_, 8)));
+        std::optional<rt::int16> count = whole_number(std::string(trim_blanks(rt::MID(line_, 8))));
         if (!count) fail("割引券の枚数が数字ではありません。");
         if (*count > ORDER_FILE_COUPON_LIMIT) fail("割引券の枚数が多すぎます（１０枚まで）。");
         const size_t wanted = size_t(*count);

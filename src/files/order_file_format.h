@@ -44,7 +44,7 @@ struct OrderFileParse {
 };
 
 // The most coupons a file may list: those the order counts (slots 0-9).
-inline constexpr int ORDER_FILE_COUPON_LIMIT = 10;
+inline constexpr int ORDER_FILE_COUPON_LIMIT = COUPONS_COUNTED;
 inline constexpr int ORDER_FILE_DPI_MIN = 50;
 inline constexpr int ORDER_FILE_DPI_MAX = 600;
 // The lines an order file can need: name, advance and discount, the coupon

@@ -1,21 +1,20 @@
 #include "files/order_file_values.h"
 
 #include "runtime/sjis.h"
+#include "summary/coupons.h"
 
 namespace scanfee::files {
 namespace {
 
 using namespace rt::literals;
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+}  // namespace
 
 std::string_view trim_blanks(std::string_view text) {
     const std::size_t start = text.find_first_not_of(' ');
     if (start == std::string_view::npos) return {};
     return text.substr(start, text.find_last_not_of(' ') - start + 1);
 }
-
-}  // namespace
 
 bool holds_control_byte(std::string_view text) {
     for (char c : text) {
@@ -42,9 +41,7 @@ std::string coupon_refusal(std::string_view coupon) {
     if (holds_control_byte(coupon))
         return "割引券の番号に制御文字（改行やタブなど）が入っています。"_sj;
     if (coupon.size() > COUPON_BYTES) return "割引券の番号が１０文字を超えています。"_sj;
-    const char scale = coupon.size() >= 9 ? coupon[8] : '0';
-    const char digit = coupon.size() >= 10 ? coupon[9] : '0';
-    if ((scale != '3' && scale != '4') || digit < '1' || digit > '9')
+    if (!summary::has_valid_amount(std::string(coupon)))
         return "その割引券の番号では正しい割引額が出ません（９文字目は３か４、１０文字目は１～９）。"_sj;
     return {};
 }

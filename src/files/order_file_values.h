@@ -16,6 +16,10 @@ inline constexpr int DISCOUNT_DIGITS = 5;
 // The coupon box takes 10 bytes; characters 9 and 10 give the amount.
 inline constexpr std::size_t COUPON_BYTES = 10;
 
+constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
+// The text without the blanks around it.
+std::string_view trim_blanks(std::string_view text);
+
 // True when the text holds a control byte (0x00-0x1F or 0x7F). No trail
 // byte of a Shift-JIS character is one, so the bytes can be tested alone.
 bool holds_control_byte(std::string_view text);

@@ -58,10 +58,6 @@ void put(std::string& out, std::uint16_t code) {
 bool takes_voiced(unsigned char b) { return (b >= 0xB6 && b <= 0xC4) || (b >= 0xCA && b <= 0xCE); }
 bool takes_semi_voiced(unsigned char b) { return b >= 0xCA && b <= 0xCE; }
 
-// A lead byte followed by anything else (a line end, a tab) is no
-// character: copying the pair would carry that byte into a title.
-bool is_trail_byte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
-
 }  // namespace
 
 void 文字列整理_SUB(rt::int16 mode, rt::int16 n) {
@@ -121,7 +117,7 @@ std::string full_width(std::string_view text) {
         unsigned char b = static_cast<unsigned char>(text[i]);
         unsigned char kana = 0;
         if (rt::is_lead_byte(b) && i + 1 < text.size() &&
-            is_trail_byte(static_cast<unsigned char>(text[i + 1]))) {
+            rt::is_trail_byte(static_cast<unsigned char>(text[i + 1]))) {
             out += text[i];
             out += text[++i];
         } else if (b >= 0x20 && b <= 0x7F) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "runtime/numbers.h"
+#include "runtime/text_file.h"
 #include "ui/events.h"
 
 namespace scanfee::files {
@@ -14,7 +15,7 @@ namespace scanfee::files {
 inline constexpr std::size_t IMPORT_TITLE_MAX_BYTES = 256;
 // A larger file is refused unread: far beyond any book list, and its first
 // pass (line ends and UTF-8) still takes well under a second.
-inline constexpr std::uint64_t IMPORT_FILE_MAX_BYTES = 64u * 1024 * 1024;
+inline constexpr std::uint64_t IMPORT_FILE_MAX_BYTES = rt::MAX_TEXT_FILE_BYTES;
 
 // "ユーザーデータからタイトル名取得" on the title list: choose the file and
 // open the import screen; the main loop then reads the file (step 1).

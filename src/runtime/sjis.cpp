@@ -15,8 +15,6 @@ constexpr int LEAD_COUNT = 60;  // 81-9F and E0-FC
 
 int lead_index(unsigned char lead) { return lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31; }
 
-bool is_trail_byte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
-
 // A strictly valid UTF-8 character at the start of `s`: its code point and
 // length. Overlong forms, surrogates and code points beyond U+10FFFF are not.
 struct Utf8Char {

@@ -24,6 +24,12 @@ constexpr bool is_lead_byte(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
+// True for a byte that can follow a lead byte. A lead byte followed by
+// anything else (a line end, a tab) is no character.
+constexpr bool is_trail_byte(unsigned char b) {
+    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
+}
+
 inline namespace literals {
 // "コミック"_sj: a UTF-8 literal in the source turned into the system's text.
 inline std::string operator""_sj(const char* s, std::size_t n) { return to_sjis({s, n}); }

@@ -1,5 +1,7 @@
 #include "runtime/state_folder.h"
 
+#include "runtime/text_file.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -37,9 +39,7 @@ Status make_folders(const std::string& folder) {
 }
 
 Status move_file(const std::string& path, const std::string& to) {
-    struct stat info {};
-    if (::lstat(to.c_str(), &info) == 0) return error_from_errno(EEXIST, to, "move " + path);
-    if (::rename(path.c_str(), to.c_str()) != 0) return error_from_errno(errno, to, "move " + path);
+    if (int err = rename_no_replace(path, to)) return error_from_errno(err, to, "move " + path);
     return std::nullopt;
 }
 

@@ -71,6 +71,17 @@ Result<std::string> create_temporary(const std::string& folder, const std::strin
     return FileError{ERR_SYSTEM, target, "no free temporary name in " + folder};
 }
 
+// Best effort: the rename is done and the file complete; a folder that cannot
+// be synced (some file systems refuse) is no reason to report a failure.
+void sync_folder(const std::string& folder) {
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
 // Gives the temporary file the final name only if that name is still free.
 // Not every file system knows RENAME_NOREPLACE (nor every C library: the
 // browser's has no renameat2) or hard links; the last fallback claims the
@@ -93,17 +104,6 @@ int rename_no_replace(const std::string& from, const std::string& to) {
     ::unlink(to.c_str());
     return err;
 }
-
-// Best effort: the rename is done and the file complete; a folder that cannot
-// be synced (some file systems refuse) is no reason to report a failure.
-void sync_folder(const std::string& folder) {
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-}  // namespace
 
 Status write_file_atomically(const std::string& path, std::string_view bytes, WriteMode mode) {
     struct stat existing {};

@@ -28,6 +28,9 @@ enum class WriteMode {
 // same folder, flushed to the disk, then renamed to the final name. On any
 // failure the temporary file is removed and the target is untouched.
 Status write_file_atomically(const std::string& path, std::string_view bytes, WriteMode mode);
+// Renames `from` to `to` only while `to` does not exist, in one step where
+// the file system allows; 0 or the errno of the failure (EEXIST: taken).
+int rename_no_replace(const std::string& from, const std::string& to);
 
 // The whole content of a regular file, refused above `max_bytes`.
 Result<std::string> read_file_bytes(const std::string& path,

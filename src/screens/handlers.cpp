@@ -16,7 +16,7 @@ void register_handlers(ui::EventTable& events) {
     summary::register_statement_screen(events);
     register_navigation(events);
     register_title_list(events);
-    register_title_list_undo(events);  // around "全タイトル消去"
+    register_title_list_undo(events);  // "全タイトル消去" and its undo
     register_entry_screen(events);
     summary::register_coupons(events);
     files::register_order_file(events);

@@ -91,7 +91,7 @@ void BUTTON20_ON() {
 
 void register_title_list(ui::EventTable& events) {
     events.on("LIST1_CLICK", LIST1_CLICK);
-    events.on("BUTTON20_ON", BUTTON20_ON);
+    // "全タイトル消去" (BUTTON20_ON) is bound by the undo around it.
 }
 
 }  // namespace scanfee::screens

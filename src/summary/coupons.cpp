@@ -14,8 +14,6 @@ namespace {
 using namespace rt::literals;
 using screens::scr;
 
-constexpr int COUPON_MAX = 10;
-
 void refuse(const std::string& text) {
     ui::message_box(scr().MAINFORM, "入力エラーメッセージ"_sj, text, ui::Buttons::Ok,
                     ui::Icon::Stop);
@@ -26,14 +24,6 @@ double today_number() {
     return rt::val(s.YEAR) * 10000 + rt::val(s.MONTH) * 100 + rt::val(s.DAY);
 }
 
-// The amount is (character 10) × 10 ^ ((character 9) − 1): scale 3 or 4 and
-// a digit 1 to 9.
-bool has_valid_amount(const std::string& number) {
-    double scale = rt::val(rt::MID(number, 9, 1));
-    double digit = rt::val(rt::MID(number, 10, 1));
-    return scale >= 3 && scale <= 4 && digit != 0;
-}
-
 void register_or_replace(const std::string& number) {
     OrderState& s = order();
     if (coupon_expiry(number) < today_number())
@@ -41,11 +31,11 @@ void register_or_replace(const std::string& number) {
     if (!has_valid_amount(number))
         return refuse("その割引券の番号では正しい割引額が出ません。"_sj);
     if (s.COUPON_SEL == -1) {
-        if (s.COUPONCOUNT == COUPON_MAX)
+        if (s.COUPONCOUNT == COUPONS_COUNTED)
             return refuse("割引券番号の登録は１０枚分までです。"_sj);
         s.COUPON[size_t(s.COUPONCOUNT)] = number;
         ++s.COUPONCOUNT;
-    } else if (s.COUPON_SEL >= 0 && s.COUPON_SEL < COUPON_MAX) {
+    } else if (s.COUPON_SEL >= 0 && s.COUPON_SEL < COUPONS_COUNTED) {
         s.COUPON[size_t(s.COUPON_SEL)] = number;
     }
 }
@@ -60,6 +50,14 @@ void remove_selected() {
 
 }  // namespace
 
+// The amount is (character 10) × 10 ^ ((character 9) − 1): scale 3 or 4 and
+// a digit 1 to 9.
+bool has_valid_amount(const std::string& number) {
+    double scale = rt::val(rt::MID(number, 9, 1));
+    double digit = rt::val(rt::MID(number, 10, 1));
+    return scale >= 3 && scale <= 4 && digit != 0;
+}
+
 double coupon_expiry(const std::string& number) {
     return 20000000 + rt::val(rt::MID(number, 1, 2)) * 10000 + rt::val(rt::MID(number, 3, 2)) * 100 +
            rt::val(rt::MID(number, 5, 2));
@@ -68,7 +66,7 @@ double coupon_expiry(const std::string& number) {
 void recount_coupons() {
     OrderState& s = order();
     int16 count = 0;
-    while (count < COUPON_MAX && !s.COUPON[size_t(count)].empty()) ++count;
+    while (count < COUPONS_COUNTED && !s.COUPON[size_t(count)].empty()) ++count;
     s.COUPONCOUNT = count;
 }
 

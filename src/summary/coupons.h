@@ -15,6 +15,9 @@ void COMBO1_ADD();
 void COMBO1_CHANGE();
 void BUTTON15_ON();
 
+// Whether the number's characters 9 and 10 give an amount the registration
+// takes: a scale of 3 or 4 and a digit 1 to 9.
+bool has_valid_amount(const std::string& number);
 // The expiry date of a coupon number as yyyymmdd.
 double coupon_expiry(const std::string& number);
 
