@@ -52,10 +52,4 @@ private:
     std::unordered_map<const QWidget*, QPointer<QAbstractButton>> enter_targets_;
 };
 
-// Which screens Esc leaves and which boxes hand their Enter on, shared with
-// the other views.
-using ui::enter_passes;
-using ui::EnterPass;
-using ui::escape_leaves;
-
 }  // namespace scanfee::qtview

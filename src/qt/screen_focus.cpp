@@ -2,44 +2,28 @@
 // focus goes when a screen opens, radio groups as one stop, and the keys
 // every screen answers.
 #include <QAbstractButton>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QScrollArea>
-#include <QTextEdit>
 
 #include "core/order_state.h"
-#include "qt/focus_order.h"
+#include "ui/keyboard_order.h"
 #include "qt/key_handling.h"
 #include "qt/paper_file.h"
 #include "qt/paper_print.h"
 #include "qt/paper_printer.h"
-#include "qt/radio_groups.h"
 #include "qt/screen_view.h"
 #include "ui/user_actions.h"
 
 namespace scanfee::qtview {
-namespace {
-
-// A box that edits text, and so has an undo of its own.
-bool takes_text(const QWidget* w) {
-    if (!w) return false;
-    if (auto* combo = qobject_cast<const QComboBox*>(w)) return combo->isEditable();
-    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTextEdit*>(w) ||
-           qobject_cast<const QPlainTextEdit*>(w);
-}
-
-}  // namespace
 
 void ScreenView::order_focus(const ui::Form& form) {
-    const FormFocus* row = focus_order(form.name());
+    const ui::FormFocus* row = ui::focus_order(form.name());
     if (!row) return;
     std::vector<QWidget*> chain;
     for (const char* name : row->chain) {
         const ui::Control* c = form.find(name);
         if (!c) continue;
         if (c->kind() == ui::Kind::Group) {
-            for (const ui::Control* radio : radios_of(form, c->name()))
+            for (const ui::Control* radio : ui::radios_of(form, c->name()))
                 if (QWidget* w = widget(*radio)) chain.push_back(w);
         } else if (QWidget* w = widget(*c)) {
             chain.push_back(w);
@@ -52,7 +36,7 @@ void ScreenView::order_focus(const ui::Form& form) {
 
 void ScreenView::bind_keys(ui::Form& form, FormWindow& window) {
     FormKeyActions actions;
-    if (escape_leaves(form.name())) actions.escape = [this, &form] { dispatcher_.frame_closed(form); };
+    if (ui::escape_leaves(form.name())) actions.escape = [this, &form] { dispatcher_.frame_closed(form); };
     actions.radio_arrow = [this](QWidget* radio, bool forward) { return radio_arrow(radio, forward); };
     if (ui::same_name(form.name(), PRINTED_FORM)) {
         actions.print = [this, &form] {
@@ -67,28 +51,14 @@ void ScreenView::bind_keys(ui::Form& form, FormWindow& window) {
                 print_written_paper(widget(form), order().LASTDIR, print_);
         };
     }
-    // Ctrl+Z takes back the last action on the list it is pressed in; on a
-    // screen of one list, anywhere but in a text box, which keeps its own
-    // undo (right after a click on "全タイトル消去" the focus is on that button).
     actions.undo = [this, &form](QWidget* focused) {
-        ui::Control* only_list = nullptr;
-        int lists = 0;
-        for (const auto& control : form.controls()) {
-            if (control->kind() != ui::Kind::List) continue;
-            ++lists;
-            only_list = control.get();
-            QWidget* list = built_widget(*control);
-            if (list && (list == focused || list->isAncestorOf(focused))) {
-                dispatcher_.act(*control, ui::user_undo);
-                return true;
-            }
-        }
-        if (lists != 1 || takes_text(focused)) return false;
-        dispatcher_.act(*only_list, ui::user_undo);
+        ui::Control* list = ui::undo_list(form, focused_control(form, focused));
+        if (!list) return false;
+        dispatcher_.act(*list, ui::user_undo);
         return true;
     };
     auto* keys = new FormKeys(window, std::move(actions));
-    for (const EnterPass& pass : enter_passes()) {
+    for (const ui::EnterPass& pass : ui::enter_passes()) {
         if (!ui::same_name(pass.form, form.name())) continue;
         const ui::Control* source = form.find(pass.source);
         const ui::Control* target = form.find(pass.target);
@@ -99,12 +69,12 @@ void ScreenView::bind_keys(ui::Form& form, FormWindow& window) {
 }
 
 void ScreenView::focus_first(const ui::Form& form) {
-    const FormFocus* row = focus_order(form.name());
+    const ui::FormFocus* row = ui::focus_order(form.name());
     if (!row) return;
     auto takes_focus = [this, &form](const char* name) -> QWidget* {
         const ui::Control* c = form.find(name);
         if (!c) return nullptr;
-        if (c->kind() == ui::Kind::Group) c = radio_tab_stop(radios_of(form, c->name()));
+        if (c->kind() == ui::Kind::Group) c = ui::radio_tab_stop(ui::radios_of(form, c->name()));
         if (!c || !ui::user_can_reach(*c)) return nullptr;
         QWidget* w = widget(*c);
         return w && (w->focusPolicy() & Qt::TabFocus) ? w : nullptr;
@@ -135,16 +105,29 @@ void ScreenView::focus_first(const ui::Form& form) {
 }
 
 void ScreenView::remember_focus(const ui::Form& form, QWidget& window) {
-    const FormFocus* row = focus_order(form.name());
+    const ui::FormFocus* row = ui::focus_order(form.name());
     if (row && row->returns_focus) left_focus_[&form] = window.focusWidget();
 }
 
 void ScreenView::update_radio_stops(const ui::Control& radio) {
     if (!radio.form()) return;
-    const auto radios = radios_of(*radio.form(), radio.group());
-    const ui::Control* stop = radio_tab_stop(radios);
+    const auto radios = ui::radios_of(*radio.form(), radio.group());
+    const ui::Control* stop = ui::radio_tab_stop(radios);
     for (const ui::Control* r : radios)
         if (QWidget* w = widget(*r)) w->setFocusPolicy(r == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+const ui::Control* ScreenView::focused_control(const ui::Form& form, const QWidget* focused) const {
+    if (!focused) return nullptr;
+    const ui::Control* inside = nullptr;
+    for (const auto& control : form.controls()) {
+        const QWidget* w = built_widget(*control);
+        if (!w) continue;
+        if (w == focused) return control.get();
+        // A box's own parts (a combo box's line edit) stand for the box.
+        if (control->kind() != ui::Kind::Group && w->isAncestorOf(focused)) inside = control.get();
+    }
+    return inside;
 }
 
 bool ScreenView::radio_arrow(QWidget* radio, bool forward) {
@@ -152,7 +135,7 @@ bool ScreenView::radio_arrow(QWidget* radio, bool forward) {
     for (const auto& [control, w] : widgets_)
         if (w == radio) from = const_cast<ui::Control*>(control);
     if (!from || !from->form()) return false;
-    ui::Control* next = radio_step(radios_of(*from->form(), from->group()), *from, forward);
+    ui::Control* next = ui::radio_step(ui::radios_of(*from->form(), from->group()), *from, forward);
     auto* button = next ? qobject_cast<QAbstractButton*>(widget(*next)) : nullptr;
     if (!button) return false;
     // As on every desktop: the arrow moves the focus and chooses the button.

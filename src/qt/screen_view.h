@@ -66,6 +66,8 @@ private:
     void remember_focus(const ui::Form& form, QWidget& window);
     void update_radio_stops(const ui::Control& radio);
     bool radio_arrow(QWidget* radio, bool forward);
+    // The control of `form` that holds `focused`, or nullptr.
+    const ui::Control* focused_control(const ui::Form& form, const QWidget* focused) const;
     void keep_focus_reachable(const ui::Control& control, QWidget& w);
     void remember_summary_place();
     void user_action(ui::Control& control, const EventDispatcher::Action& action);

@@ -90,6 +90,18 @@ std::vector<Control*> tab_stops(const Form& form) {
     return stops;
 }
 
+Control* undo_list(const Form& form, const Control* focused) {
+    if (focused && focused->kind() == Kind::List) return const_cast<Control*>(focused);
+    if (focused && (focused->kind() == Kind::Edit || focused->kind() == Kind::Combo)) return nullptr;
+    Control* only = nullptr;
+    for (const auto& control : form.controls()) {
+        if (control->kind() != Kind::List) continue;
+        if (only) return nullptr;
+        only = control.get();
+    }
+    return only;
+}
+
 Control* first_focus(const Form& form) {
     const FormFocus* row = focus_order(form.name());
     if (!row) return nullptr;

@@ -48,6 +48,13 @@ std::vector<Control*> tab_stops(const Form& form);
 // if that can, else the first stop of the chain; nullptr when none can.
 Control* first_focus(const Form& form);
 
+// The list Ctrl+Z takes back the last action of: the focused one (`focused`
+// is the control holding the focus, or nullptr); on a screen of one list,
+// that list wherever the focus is but in a box that edits text, which keeps
+// its own undo (a click on "全タイトル消去" leaves the focus on that button).
+// nullptr: Ctrl+Z is not the screen's to take.
+Control* undo_list(const Form& form, const Control* focused);
+
 // Whether Esc leaves `form` as closing it by its frame does.
 bool escape_leaves(std::string_view form);
 

@@ -58,6 +58,15 @@ EMSCRIPTEN_KEEPALIVE const char* scanfee_tab_stops(const char* form) {
     return answer(names + "]");
 }
 
+// The list Ctrl+Z works on with the focus on `focused` (a control's name,
+// or empty); empty when Ctrl+Z is not the form's to take.
+EMSCRIPTEN_KEEPALIVE const char* scanfee_undo_list(const char* form, const char* focused) {
+    const ui::Form* f = screen_model().find_form(form);
+    const ui::Control* at = f && *focused ? f->find(focused) : nullptr;
+    const ui::Control* list = f ? ui::undo_list(*f, at) : nullptr;
+    return answer(list ? ui::upper_name(list->name()) : "");
+}
+
 // The radio button an arrow key moves to from `name`; empty for none.
 EMSCRIPTEN_KEEPALIVE const char* scanfee_radio_step(const char* name, int forward) {
     const ui::Control* from = screen_model().find(name);

@@ -5,8 +5,7 @@
 #include <set>
 
 #include "keyboard.h"
-#include "qt/focus_order.h"
-#include "qt/radio_groups.h"
+#include "ui/keyboard_order.h"
 #include "qt/view_fixture.h"
 #include "runtime/sjis.h"
 
@@ -39,14 +38,14 @@ TEST_F(FocusOrderTest, EveryControlThatTakesTheFocusHasOnePlaceInItsScreensChain
     start();
     for (const auto& form : screen_model().forms()) {
         SCOPED_TRACE(form->name());
-        const FormFocus* row = focus_order(form->name());
+        const ui::FormFocus* row = ui::focus_order(form->name());
         ASSERT_NE(row, nullptr);
         std::multiset<std::string> listed;
         for (const char* name : row->chain) {
             const ui::Control* c = form->find(name);
             ASSERT_NE(c, nullptr) << name;
             if (c->kind() == ui::Kind::Group) {
-                for (const ui::Control* radio : radios_of(*form, c->name()))
+                for (const ui::Control* radio : ui::radios_of(*form, c->name()))
                     listed.insert(ui::upper_name(radio->name()));
             } else {
                 listed.insert(ui::upper_name(c->name()));
@@ -67,7 +66,7 @@ TEST_F(FocusOrderTest, EveryControlThatTakesTheFocusHasOnePlaceInItsScreensChain
 // screen of two columns starts again at the top of its right column.
 TEST_F(FocusOrderTest, EachStopLiesRightOfOrBelowTheOneBefore) {
     start();
-    for (const FormFocus& row : focus_order_table()) {
+    for (const ui::FormFocus& row : ui::focus_order_table()) {
         const ui::Form* form = screen_model().find_form(row.form);
         ASSERT_NE(form, nullptr) << row.form;
         for (size_t i = 1; i < row.chain.size(); ++i) {
@@ -86,7 +85,7 @@ TEST_F(FocusOrderTest, EachStopLiesRightOfOrBelowTheOneBefore) {
 
 TEST_F(FocusOrderTest, TheLeftColumnLiesLeftOfTheRightOne) {
     start();
-    for (const FormFocus& row : focus_order_table()) {
+    for (const ui::FormFocus& row : ui::focus_order_table()) {
         if (row.right_column == 0) continue;
         SCOPED_TRACE(row.form);
         const ui::Form* form = screen_model().find_form(row.form);

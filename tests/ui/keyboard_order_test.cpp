@@ -56,6 +56,19 @@ TEST_F(KeyboardOrderTest, ARadioGroupStopsAtItsCheckedButton) {
     EXPECT_EQ(ui::first_focus(*c().FORM3), c().EDIT1);
 }
 
+TEST_F(KeyboardOrderTest, CtrlZGoesToTheFocusedListOrTheScreensOnlyList) {
+    start(EDITION_CUSTOMER);
+    const auto& k = c();
+    EXPECT_EQ(ui::undo_list(*k.FORM2, k.LIST1), k.LIST1);
+    // A click on "全タイトル消去" leaves the focus there.
+    EXPECT_EQ(ui::undo_list(*k.FORM2, k.BUTTON20), k.LIST1);
+    EXPECT_EQ(ui::undo_list(*k.FORM2, nullptr), k.LIST1);
+    // A text box keeps its own undo; two lists leave the choice to the focus.
+    EXPECT_EQ(ui::undo_list(*k.FORM3, k.EDIT1), nullptr);
+    EXPECT_EQ(ui::undo_list(*k.FORM4, k.LIST3), k.LIST3);
+    EXPECT_EQ(ui::undo_list(*k.FORM4, k.BUTTON19), nullptr);
+}
+
 TEST_F(KeyboardOrderTest, AFormWithoutARowHasNoStops) {
     ui::ScreenModel model;
     ui::Form& form = model.add_form("FORM9", "x", 10, 10, ui::FrameStyle::Plain);

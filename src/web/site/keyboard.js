@@ -34,16 +34,13 @@ export class Keyboard {
       return;
     }
     const control = controlOf(this.screens, document.activeElement);
-    // Ctrl+Z in a list box takes back what the last action on its rows did;
-    // on a screen of one list, anywhere but in a text box, which keeps its
-    // own undo (a click on "全タイトル消去" leaves the focus on that button).
+    // Ctrl+Z takes back the last action on a list, where the program says
+    // the key is the screen's; a text box keeps its own undo.
     if ((event.ctrlKey || event.metaKey) && !event.altKey && !event.shiftKey && event.key.toLowerCase() === 'z') {
-      const lists = [...form.controls.values()].filter((c) => c.kind === 'list');
-      const list = control && control.kind === 'list' ? control
-        : lists.length === 1 && !(control && (control.kind === 'edit' || control.kind === 'combo')) ? lists[0] : null;
+      const list = this.program.undoList(form.name, control && control.name);
       if (list) {
         event.preventDefault();
-        this.program.undo(list.name);
+        this.program.undo(list);
         return;
       }
     }

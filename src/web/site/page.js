@@ -69,6 +69,11 @@ class Program {
     return JSON.parse(this.module.ccall('scanfee_tab_stops', 'string', ['string'], [form]));
   }
 
+  undoList(form, focused) {
+    if (this.busy) return '';
+    return this.module.ccall('scanfee_undo_list', 'string', ['string', 'string'], [form, focused || '']);
+  }
+
   radioStep(radio, forward) {
     if (this.busy) return '';
     return this.module.ccall('scanfee_radio_step', 'string', ['string', 'number'], [radio, forward ? 1 : 0]);
