@@ -11,7 +11,7 @@ for font in "$gothic/ipag.ttf" "$gothic/ipagp.ttf" "$mincho/ipam.ttf"; do
   [ -f "$font" ] || { echo "copy-fonts: $font is missing (fonts-ipafont-gothic, fonts-ipafont-mincho)" >&2; exit 1; }
   cmp -s "$font" "$folder/$(basename "$font")" || cp "$font" "$folder/"
 done
-cp /usr/share/doc/fonts-ipafont-gothic/Readme_IPAfont00303.txt "$folder/"
+cp /usr/share/doc/fonts-ipafont-gothic/Readme_IPAfont*.txt "$folder/"
 # The licence stands in the package's copyright file as the stand-alone
 # paragraph "License: IPA-1": its lines indented by one blank, "." for an
 # empty line.

@@ -8,6 +8,7 @@
 #include <set>
 #include <vector>
 
+#include "runtime/stale_temporaries.h"
 #include "runtime/text_file.h"
 
 namespace scanfee::web {
@@ -26,7 +27,8 @@ std::set<std::string>& opened_files() {
 
 // The saver's temporary files live only while a file is being written.
 bool is_temporary(const std::string& name) {
-    return name.rfind(".scanfee-", 0) == 0 && name.size() > 4 && name.substr(name.size() - 4) == ".tmp";
+    long pid = 0;
+    return rt::is_temporary_name(name, pid);
 }
 
 std::vector<std::string> regular_files() {

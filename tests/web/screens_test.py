@@ -210,6 +210,20 @@ class Screens(PageTest):
         b.type("EDIT4", "１２３")
         self.assertEqual(b.text("EDIT4"), "123")
 
+    def test_keys_that_an_input_method_composes_with_stay_in_the_box(self):
+        b = self.browser
+        b.open("customer")
+        b.click("BUTTON5")
+        b.keys(Keys.SPACE)  # the caret row, "タイトルを追加"
+        self.assertEqual(b.top_form(), "FORM3")
+        # Esc drops a conversion, Enter takes it: neither leaves the screen.
+        for key in ("Escape", "Enter"):
+            b.js("document.activeElement.dispatchEvent(new KeyboardEvent('keydown',"
+                 " {key: arguments[0], isComposing: true, bubbles: true, cancelable: true}));", key)
+            self.assertEqual(b.top_form(), "FORM3", key)
+        b.keys(Keys.ESCAPE)
+        self.assertEqual(b.top_form(), "FORM2")
+
     def test_ctrl_z_on_the_title_list_brings_back_what_was_cleared(self):
         b = self.browser
         b.open("customer")

@@ -2,6 +2,8 @@
 // boxes, the input box and the save and open dialogs. Each returns a promise
 // of the user's answer, for which the program's handler waits.
 
+import { composing } from './composing.js';
+
 // Message box answers, as the program numbers them.
 const ANSWER = { ok: 0, cancel: 1, abort: 2, retry: 3, ignore: 4, yes: 5, no: 6 };
 const BUTTON_TEXT = { ok: 'OK', cancel: 'キャンセル', abort: '中止(A)', retry: '再試行(R)',
@@ -58,6 +60,7 @@ export class Dialogs {
   }
 
   key(event) {
+    if (composing(event)) return;
     if (!this.finish || event.ctrlKey || event.metaKey || event.altKey) return;
     if (event.key === 'Enter' && event.target.tagName !== 'BUTTON') {
       event.preventDefault();

@@ -5,6 +5,7 @@
 // page keys move the scroll bar, Ctrl+Z in a list takes back its last
 // change, Ctrl+P prints the statement.
 
+import { composing } from './composing.js';
 import { revealFocus } from './controls.js';
 
 function controlOf(screens, element) {
@@ -24,6 +25,7 @@ export class Keyboard {
   }
 
   key(event) {
+    if (composing(event)) return;
     // A dialog keeps its own keys; the screens wait for it.
     if (event.target.closest && event.target.closest('dialog')) return;
     const form = this.screens.top();

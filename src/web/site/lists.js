@@ -1,6 +1,8 @@
 // List boxes and the editable combo box. Rows are elements with
 // role="option" in order; a click on a row is the user's click on it.
 
+import { composing } from './composing.js';
+
 function rowAt(list, target) {
   const row = target.closest('[role="option"]');
   return row && list.contains(row) ? Number(row.dataset.row) : -1;
@@ -144,6 +146,7 @@ export class ComboBox {
   // Down and Up choose the next or previous entry at once, Alt+Down or F4
   // drops the list, Esc folds it.
   key(event) {
+    if (composing(event)) return;
     if ((event.key === 'ArrowDown' && event.altKey) || event.key === 'F4') {
       event.preventDefault();
       this.toggle(this.list.hidden);

@@ -33,9 +33,10 @@ export function preparePrint(screens) {
   const statement = top && top.name === 'FORM5' ? top.controls.get('EDIT6') : null;
   document.body.classList.toggle('printing-statement', Boolean(statement));
   if (!statement) return false;
-  const text = statement.el.value.replace(/\\/g, '¥');
-  const lines = text.split('\n');
-  const widest = Math.max(1, ...lines.map(cells));
+  // Measured as the system's bytes: the yen sign is one byte, one cell.
+  const raw = statement.el.value;
+  const widest = Math.max(1, ...raw.split('\n').map(cells));
+  const text = raw.replace(/\\/g, '¥');
   const portrait = (widest * BODY_POINTS) / 2 <= PORTRAIT_POINTS;
   const room = portrait ? PORTRAIT_POINTS : LANDSCAPE_POINTS;
   const points = Math.max(SMALLEST_POINTS, Math.min(BODY_POINTS, (room * 2) / widest));

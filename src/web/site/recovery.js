@@ -102,7 +102,6 @@ export class RecoveryStorage {
       this.remove();
       return name;
     }
-    this.remove();
-    return '';
+    return '';  // the program removes the copy it could not set aside
   }
 }
