@@ -1,6 +1,7 @@
 #include "qt/input_limit.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,7 @@ qsizetype character_length(const QString& text, qsizetype i) {
 
 }  // namespace
 
-bool InputLimitValidator::take_characters(QString& input, int& pos,
+void InputLimitValidator::take_characters(QString& input, int& pos,
                                           std::vector<std::string>& refused) const {
     QString kept;
     int kept_pos = pos;
@@ -29,14 +30,11 @@ bool InputLimitValidator::take_characters(QString& input, int& pos,
         QString character = input.mid(i, n);
         bool takes = true;
         if (digits_only_) {
-            // Full-width digits (U+FF10 to U+FF19) are digits to the model too.
-            if (character.size() == 1 && character[0].unicode() >= 0xFF10 &&
-                character[0].unicode() <= 0xFF19)
-                character = QChar(u'0' + (character[0].unicode() - 0xFF10));
-            // Anything else is no amount: the box takes no key but digits.
-            if (character.size() != 1 || character[0] < QLatin1Char('0') ||
-                character[0] > QLatin1Char('9'))
-                return false;
+            // The model's rule: full-width digits are digits, and the box
+            // takes no other character (of a paste, the digits go in).
+            const std::optional<char> digit = ui::typed_digit(to_system(character));
+            takes = digit.has_value();
+            if (takes) character = QChar(QLatin1Char(*digit));
         } else {
             const ui::TypedText typed = ui::take_typed(character.toStdString());
             takes = typed.refused.empty();
@@ -53,7 +51,6 @@ bool InputLimitValidator::take_characters(QString& input, int& pos,
     }
     input = kept;
     pos = kept_pos;
-    return true;
 }
 
 bool InputLimitValidator::fit_limit(QString& input, int& pos) const {
@@ -88,7 +85,9 @@ QValidator::State InputLimitValidator::validate(QString& input, int& pos) const 
     std::vector<std::string> refused;
     QString taken = input;
     int taken_pos = pos;
-    if (!take_characters(taken, taken_pos, refused)) return Invalid;
+    take_characters(taken, taken_pos, refused);
+    // A key a digits-only box does not take changes nothing: no change at all.
+    if (digits_only_ && taken == last_ && input != last_) return Invalid;
     QStringList notices;
     if (!refused.empty()) notices << QString::fromStdString(ui::refusal_notice(refused));
     const QString untrimmed = taken;

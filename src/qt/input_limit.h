@@ -27,7 +27,7 @@ public:
     std::function<void(const QString& notice)> on_refused;
 
 private:
-    bool take_characters(QString& input, int& pos, std::vector<std::string>& refused) const;
+    void take_characters(QString& input, int& pos, std::vector<std::string>& refused) const;
     bool fit_limit(QString& input, int& pos) const;
     QString limit_notice() const;
 

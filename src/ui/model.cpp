@@ -5,6 +5,7 @@
 
 #include "runtime/gcc12_false_positives.h"
 #include "runtime/sjis.h"
+#include "ui/typed_text.h"
 
 namespace scanfee::ui {
 
@@ -130,7 +131,7 @@ void Control::set_ime(Ime mode) {
     notify(Prop::Limits);
 }
 
-std::string Control::limit_input(std::string_view typed) const {
+std::string Control::filter_input(std::string_view typed) const {
     std::string out;
     for (size_t i = 0; i < typed.size();) {
         unsigned char b = static_cast<unsigned char>(typed[i]);
@@ -139,18 +140,27 @@ std::string Control::limit_input(std::string_view typed) const {
         i += n;
         // A pasted tab or line end would reach the papers and the files.
         if (n == 1 && (b < 0x20 || b == 0x7F)) continue;
-        if (digits_only_) {
-            // A Japanese input method types full-width digits by default.
-            if (n == 2 && b == 0x82) {
-                unsigned char trail = static_cast<unsigned char>(character[1]);
-                if (trail >= 0x4F && trail <= 0x58)
-                    character = std::string_view("0123456789").substr(trail - 0x4F, 1);
-            }
-            if (!(character.size() == 1 && character[0] >= '0' && character[0] <= '9')) continue;
+        if (!digits_only_) {
+            out.append(character);
+        } else if (std::optional<char> digit = typed_digit(character)) {
+            out += *digit;
         }
-        if (max_length_ > 0 && out.size() + character.size() > size_t(max_length_)) break;
-        out.append(character);
     }
+    return out;
+}
+
+std::string Control::limit_input(std::string_view typed) const {
+    std::string out = filter_input(typed);
+    if (max_length_ <= 0 || out.size() <= size_t(max_length_)) return out;
+    // Cut at a character boundary.
+    size_t end = 0;
+    for (size_t i = 0; i < out.size();) {
+        size_t n = rt::is_lead_byte(static_cast<unsigned char>(out[i])) && i + 1 < out.size() ? 2 : 1;
+        if (i + n > size_t(max_length_)) break;
+        i += n;
+        end = i;
+    }
+    out.resize(end);
     return out;
 }
 

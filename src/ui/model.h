@@ -125,6 +125,8 @@ public:
     // digits-only box takes full-width digits as digits and drops every
     // other character, a length limit cuts the rest at a character boundary.
     std::string limit_input(std::string_view typed) const;
+    // The same without the length limit.
+    std::string filter_input(std::string_view typed) const;
 
     bool multiline() const { return multiline_; }
     bool read_only() const { return read_only_; }

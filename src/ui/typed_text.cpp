@@ -31,7 +31,51 @@ std::string shown_name(const std::string& character) {
     return character;
 }
 
+// The characters of the system's text, a lead byte with its trail byte.
+std::vector<std::string_view> characters(std::string_view text) {
+    std::vector<std::string_view> out;
+    for (size_t i = 0; i < text.size();) {
+        size_t n = rt::is_lead_byte(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+        out.push_back(text.substr(i, n));
+        i += n;
+    }
+    return out;
+}
+
 }  // namespace
+
+std::optional<char> typed_digit(std::string_view character) {
+    if (character.size() == 1 && character[0] >= '0' && character[0] <= '9') return character[0];
+    if (character.size() == 2 && static_cast<unsigned char>(character[0]) == 0x82) {
+        const unsigned char trail = static_cast<unsigned char>(character[1]);
+        if (trail >= 0x4F && trail <= 0x58) return static_cast<char>('0' + (trail - 0x4F));
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> fit_edit(std::string_view before, std::string_view after,
+                                    std::size_t max_bytes, std::size_t* caret) {
+    const auto was = characters(before), now = characters(after);
+    size_t head = 0;
+    while (head < was.size() && head < now.size() && was[head] == now[head]) ++head;
+    size_t tail = 0;
+    while (tail < was.size() - head && tail < now.size() - head &&
+           was[was.size() - 1 - tail] == now[now.size() - 1 - tail])
+        ++tail;
+    std::string start, end;
+    for (size_t i = 0; i < head; ++i) start += now[i];
+    for (size_t i = now.size() - tail; i < now.size(); ++i) end += now[i];
+    size_t inserted_end = now.size() - tail;
+    std::string inserted;
+    for (size_t i = head; i < inserted_end; ++i) inserted += now[i];
+    if (after.size() > max_bytes) {
+        while (inserted_end > head && start.size() + inserted.size() + end.size() > max_bytes)
+            inserted.resize(inserted.size() - now[--inserted_end].size());
+        if (inserted.empty()) return std::nullopt;
+    }
+    if (caret) *caret = start.size() + inserted.size();
+    return start + inserted + end;
+}
 
 bool box_takes(std::string_view utf8_character) {
     if (utf8_character.empty() || is_control(utf8_character)) return false;

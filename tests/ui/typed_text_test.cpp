@@ -36,6 +36,35 @@ TEST(TypedText, AStrayByteIsNamedNotPassedOn) {
     EXPECT_EQ(typed.refused, std::vector<std::string>{"不正なバイト"});
 }
 
+TEST(TypedText, AnEditOverTheLimitCutsWhatItInsertedAndKeepsTheRest) {
+    using rt::literals::operator""_sj;
+    struct Case {
+        std::string before, after;
+        std::size_t max;
+        std::optional<std::string> kept;
+        std::size_t caret;
+    };
+    const Case cases[] = {
+        {"12345", "912345", 5, std::nullopt, 0},                // a key at the start of a full box
+        {"12", "1abcdef2", 5, "1abc2", 4},                       // a paste in the middle, cut
+        {"AB"_sj, "A山田太郎B"_sj, 6, "A山田B"_sj, 5},          // cut between characters
+        {"AB"_sj, "A山田太郎B"_sj, 5, "A山B"_sj, 3},            // never half a character
+        {"12345", "1x45", 5, "1x45", 2},                         // a shorter text stands
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(rt::to_utf8(c.after));
+        std::size_t caret = 99;
+        EXPECT_EQ(fit_edit(c.before, c.after, c.max, &caret), c.kept);
+        if (c.kept) {
+            EXPECT_EQ(caret, c.caret);
+        }
+    }
+    EXPECT_EQ(typed_digit("7"), '7');
+    EXPECT_EQ(typed_digit("７"_sj), '7');
+    EXPECT_EQ(typed_digit("a"), std::nullopt);
+    EXPECT_EQ(typed_digit("Ａ"_sj), std::nullopt);
+}
+
 TEST(TypedText, TheNoticeNamesTheCharactersInJapanese) {
     EXPECT_EQ(refusal_notice({"ë", "𠮷"}), "「ë」「𠮷」は使えない文字です");
     EXPECT_EQ(refusal_notice({"タブ"}), "「タブ」は使えない文字です");

@@ -209,6 +209,11 @@ class Screens(PageTest):
         # Full-width digits count as digits in a digits-only box.
         b.type("EDIT4", "１２３")
         self.assertEqual(b.text("EDIT4"), "123")
+        # A key at the start of a full box changes nothing the box held.
+        b.type("EDIT5", "12345")
+        b.el("EDIT5").send_keys(Keys.HOME, "9")
+        self.assertEqual(b.text("EDIT5"), "12345")
+        self.assertEqual(b.el("EDIT5-notice").text, "この欄には5桁までしか入りません")
 
     def test_keys_that_an_input_method_composes_with_stay_in_the_box(self):
         b = self.browser
