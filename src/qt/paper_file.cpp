@@ -40,7 +40,7 @@ QString expand_tabs(const QString& line) {
             column += blanks;
         } else {
             out += c;
-            column += c.unicode() < 0x80 ? 1 : static_cast<int>(system_bytes(QString(c)));
+            column += cells(c);
         }
     }
     return out;
@@ -61,8 +61,7 @@ PaperRead read_paper(const std::string& path) {
     PaperRead read;
     const QFileInfo info(QString::fromStdString(path));
     if (info.isFile() && info.size() > MAX_PAPER_BYTES) {
-        read.refusal = refused(path, QString::fromUtf8("ファイルが大きすぎます（%1バイトまで）。")
-                                         .arg(MAX_PAPER_BYTES));
+        read.refusal = files::bad_content_text(path, files::too_large_reason(MAX_PAPER_BYTES));
         return read;
     }
     rt::Result<std::string> bytes = rt::read_file_bytes(path, MAX_PAPER_BYTES);
@@ -81,7 +80,7 @@ PaperRead read_paper(const std::string& path) {
     }
     for (qsizetype i = 0; i < lines.size(); ++i) {
         if (const auto fault = fault_of(lines[i])) {
-            read.refusal = refused(path, QString::fromUtf8("%1行目：").arg(i + 1) + *fault);
+            read.refusal = files::bad_content_text(path, files::line_reason(i + 1, to_system(*fault)));
             return read;
         }
     }

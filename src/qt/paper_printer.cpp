@@ -23,9 +23,11 @@ constexpr double SMALLEST_POINTS = 6;
 constexpr double MARGIN_MM = 15;
 constexpr double LEADING = 1.2;
 
-// Columns as the papers count them: a character takes as many half-width
-// cells as it has bytes in Shift-JIS.
+}  // namespace
+
 int cells(QChar c) { return c.unicode() < 0x80 ? 1 : static_cast<int>(system_bytes(QString(c))); }
+
+namespace {
 
 int line_cells(const QString& line) {
     int n = 0;

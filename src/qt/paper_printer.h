@@ -28,6 +28,10 @@ struct PrintLayout {
 // Lines of `text` (CR LF, lone CR or LF ends; a last line end opens no line).
 QStringList paper_lines(const QString& text);
 
+// Columns as the papers count them: a character takes as many half-width
+// cells as it has bytes in Shift-JIS.
+int cells(QChar c);
+
 // Sets up `device` (a printer or a PDF writer) for `text`: A4 with margins,
 // portrait unless its widest line needs the width of landscape.
 void prepare_paper_device(QPagedPaintDevice& device, const QString& text);

@@ -10,13 +10,6 @@ QString to_qt(std::string_view sjis) { return QString::fromStdString(rt::to_utf8
 
 std::string to_system(const QString& text) { return rt::to_sjis(text.toStdString()); }
 
-bool fits_system_text(const QString& text) {
-    // The conversion writes "?" for what it cannot hold, so any "?" it adds
-    // beyond those typed marks a character outside CP932.
-    const std::string sjis = to_system(text);
-    return std::count(sjis.begin(), sjis.end(), '?') == text.count(QLatin1Char('?'));
-}
-
 std::size_t system_bytes(const QString& text) { return to_system(text).size(); }
 
 QString unix_line_ends(QString text) {

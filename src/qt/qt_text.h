@@ -13,8 +13,6 @@ QString to_qt(std::string_view sjis);
 // Qt text to the system's CP932; characters CP932 cannot hold become "?".
 std::string to_system(const QString& text);
 
-// Whether every character of `text` has a CP932 form.
-bool fits_system_text(const QString& text);
 // Length of `text` in bytes of CP932.
 std::size_t system_bytes(const QString& text);
 

@@ -3,13 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 
 #include "keyboard.h"
+#include "pdf_text.h"
 #include "qt/paper_printer.h"
 #include "qt/qt_text.h"
 #include "qt/view_fixture.h"
@@ -42,13 +41,6 @@ QString without_blanks(QString line) {
     return line;
 }
 
-QString run_tool(const QString& tool, const QStringList& args) {
-    QProcess process;
-    process.start(tool, args);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 TEST(StatementLinesTest, LineEndsOfEveryKindSplitTheText) {
     const struct {
         const char* text;
@@ -69,8 +61,7 @@ TEST(StatementLinesTest, LineEndsOfEveryKindSplitTheText) {
 class StatementPrintTest : public ViewTest {
 protected:
     void SetUp() override {
-        tool_ = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (tool_.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+        if (pdftotext_tool().isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
         ASSERT_TRUE(dir_.isValid());
         pdf_ = dir_.filePath(QStringLiteral("statement.pdf"));
     }
@@ -84,7 +75,6 @@ protected:
         return print_paper(printer, text);
     }
 
-    QString tool_;
     QPageLayout::Orientation orientation_ = QPageLayout::Portrait;
     QTemporaryDir dir_;
     QString pdf_;
@@ -105,8 +95,7 @@ TEST_F(StatementPrintTest, CtrlPPrintsEveryLineOfTheStatementOverPages) {
     EXPECT_DOUBLE_EQ(layout.point_size, 10.5);
     EXPECT_EQ(orientation_, QPageLayout::Portrait);
 
-    const QString extracted = run_tool(tool_, {QStringLiteral("-layout"), pdf_, QStringLiteral("-")});
-    const QStringList pages = extracted.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    const QStringList pages = layout_pages(pdf_);
     ASSERT_EQ(pages.size(), layout.pages);
     QStringList found;
     for (qsizetype p = 0; p < pages.size(); ++p) {
@@ -123,13 +112,10 @@ TEST_F(StatementPrintTest, CtrlPPrintsEveryLineOfTheStatementOverPages) {
 
 TEST_F(StatementPrintTest, AmountsEndInOneColumnOnPaper) {
     print_to_pdf(statement(40));
-    const QString boxes = run_tool(tool_, {QStringLiteral("-bbox"), pdf_, QStringLiteral("-")});
-    const QRegularExpression word(QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"[\\d.]+\" xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
     std::vector<double> amount_ends, name_starts;
-    for (auto it = word.globalMatch(boxes); it.hasNext();) {
-        const auto m = it.next();
-        if (m.captured(3).endsWith(QString::fromUtf8("円"))) amount_ends.push_back(m.captured(2).toDouble());
-        if (m.captured(3).startsWith(QString::fromUtf8("コミック"))) name_starts.push_back(m.captured(1).toDouble());
+    for (const PdfWord& w : pdf_words(pdf_)) {
+        if (w.text.endsWith(QString::fromUtf8("円"))) amount_ends.push_back(w.x_end);
+        if (w.text.startsWith(QString::fromUtf8("コミック"))) name_starts.push_back(w.x);
     }
     ASSERT_EQ(amount_ends.size(), 40u);
     ASSERT_EQ(name_starts.size(), 40u);
@@ -146,8 +132,7 @@ TEST_F(StatementPrintTest, AWideStatementTurnsThePageThenPrintsSmallerNotCut) {
     const PrintLayout layout = print_to_pdf(statement(5, 140));
     EXPECT_EQ(orientation_, QPageLayout::Landscape);
     EXPECT_LT(layout.point_size, 10.5);
-    const QString extracted = run_tool(tool_, {QStringLiteral("-layout"), pdf_, QStringLiteral("-")});
-    EXPECT_TRUE(without_blanks(extracted).contains(QString::fromUtf8("685円")));
+    EXPECT_TRUE(without_blanks(layout_pages(pdf_).join(QString())).contains(QString::fromUtf8("685円")));
 }
 
 TEST(StatementPrinterTest, AFileThatCannotBeCreatedPrintsNoPage) {

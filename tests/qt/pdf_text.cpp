@@ -56,7 +56,7 @@ QStringList layout_pages(const QString& pdf) {
 std::vector<PdfWord> pdf_words(const QString& pdf) {
     const QString boxes = run_pdftotext({QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     static const QRegularExpression item(QStringLiteral(
-        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
+        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\"[^>]*>([^<]*)</word>"));
     std::vector<PdfWord> words;
     int page = -1;
     for (auto it = item.globalMatch(boxes); it.hasNext();) {
@@ -65,13 +65,13 @@ std::vector<PdfWord> pdf_words(const QString& pdf) {
             ++page;
             continue;
         }
-        QString text = m.captured(3);
+        QString text = m.captured(4);
         text.replace(QStringLiteral("&amp;"), QStringLiteral("&"))
             .replace(QStringLiteral("&lt;"), QStringLiteral("<"))
             .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
             .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
             .replace(QStringLiteral("&apos;"), QStringLiteral("'"));
-        words.push_back({page, m.captured(1).toDouble(), m.captured(2).toDouble(), text});
+        words.push_back({page, m.captured(1).toDouble(), m.captured(2).toDouble(), text, m.captured(3).toDouble()});
     }
     std::stable_sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
         if (a.page != b.page) return a.page < b.page;

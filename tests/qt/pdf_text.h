@@ -18,6 +18,7 @@ struct PdfWord {
     int page;
     double x, y;  // top left, in points
     QString text;
+    double x_end = 0;  // right edge, in points
 };
 // Every word of `pdf` (`pdftotext -bbox`), page by page, top to bottom and
 // left to right.
