@@ -9,6 +9,7 @@
 #include "runtime/sjis.h"
 #include "runtime/text_file.h"
 #include "ui/model_json.h"
+#include "ui/typed_text.h"
 #include "web/page_files.h"
 
 namespace scanfee::web {
@@ -93,12 +94,28 @@ std::string PageDialogs::open_dialog(const ui::Form*, const std::string& title,
 std::string PageDialogs::input_box(const ui::Form*, const std::string& caption,
                                    const std::string& prompt, const std::string& default_text) {
     before_();
-    const std::string request = "{\"kind\":\"input\",\"title\":" + ui::json_string(shown(caption)) +
-                                ",\"text\":" + ui::json_string(shown(prompt)) +
-                                ",\"value\":" + ui::json_string(rt::to_utf8(default_text)) +
-                                ",\"limit\":" + std::to_string(ui::DIALOG_TEXT_LIMIT) + "}";
-    std::string typed = answer_of(page_text_dialog(request.c_str()));
-    return typed == ui::CANCEL_MARK ? typed : rt::to_sjis(typed);
+    std::string value = rt::to_utf8(default_text), error;
+    for (;;) {
+        const std::string request = "{\"kind\":\"input\",\"title\":" + ui::json_string(shown(caption)) +
+                                    ",\"text\":" + ui::json_string(shown(prompt)) +
+                                    ",\"value\":" + ui::json_string(value) +
+                                    ",\"error\":" + ui::json_string(error) +
+                                    ",\"limit\":" + std::to_string(ui::DIALOG_TEXT_LIMIT) + "}";
+        const std::string typed = answer_of(page_text_dialog(request.c_str()));
+        if (typed == ui::CANCEL_MARK) return typed;
+        // What the box cannot hold is named, and the box shown again with
+        // what it will keep, as the window program's box does.
+        const ui::TypedText taken = ui::take_typed(typed);
+        error.clear();
+        if (!taken.refused.empty()) error = ui::refusal_notice(taken.refused);
+        std::string kept = taken.text;
+        if (kept.size() > ui::DIALOG_TEXT_LIMIT) {
+            kept = ui::fit_edit("", kept, ui::DIALOG_TEXT_LIMIT).value_or(std::string());
+            error += (error.empty() ? "" : "\n") + ui::limit_notice(false, int(ui::DIALOG_TEXT_LIMIT));
+        }
+        if (error.empty()) return kept;
+        value = rt::to_utf8(kept);
+    }
 }
 
 }  // namespace scanfee::web

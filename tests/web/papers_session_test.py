@@ -130,6 +130,25 @@ class PaperSessions(PageTest):
         b.keys(Keys.ESCAPE)
         b.wait(lambda: b.text("EDIT6") != printed.replace("¥", "\\"), "the fee breakdown")
 
+    def test_the_input_box_names_what_it_cannot_keep_and_shows_what_it_keeps(self):
+        b = self.browser
+        self.enter_shop_order()
+        b.click("BUTTON2")
+        b.answer("ok")
+        b.save_as(None)
+        b.save_as("attorney")
+        b.save_as("kanri.TXT")
+        b.dialog("input")
+        box = b.el("dialog-input")
+        box.send_keys(Keys.CONTROL, "a")
+        box.send_keys("1604é29")
+        box.send_keys(Keys.ENTER)
+        b.wait(lambda: b.el("dialog-error").text != "", "the notice")
+        again = b.dialog("input")
+        self.assertEqual(again["input"], "160429")
+        self.assertEqual(b.el("dialog-error").text, "「é」は使えない文字です")
+        b.el("dialog-cancel").click()
+
     def test_customer_mail_attachment_as_the_native_driver_writes_it(self):
         b = self.browser
         b.open("customer")

@@ -84,7 +84,7 @@ export class Dialogs {
     d.dataset.kind = kind;
     this.$('dialog-caption').textContent = caption;
     this.$('dialog-text').textContent = fields.text || '';
-    this.$('dialog-error').textContent = '';
+    this.$('dialog-error').textContent = fields.error || '';
     this.$('dialog-input-row').hidden = !('input' in fields);
     this.$('dialog-file-row').hidden = !('accept' in fields);
     this.$('dialog-filter-row').hidden = !('filter' in fields);
@@ -165,7 +165,7 @@ export class Dialogs {
   textDialog(request) {
     const input = () => this.$('dialog-input').value;
     if (request.kind === 'input') {
-      return this.open('input', request.title, { text: request.text, input: request.value, limit: request.limit },
+      return this.open('input', request.title, { text: request.text, input: request.value, limit: request.limit, error: request.error },
         [{ id: 'ok', text: 'OK', answer: input }, { id: 'cancel', text: 'ｷｬﾝｾﾙ', answer: null }], null);
     }
     const save = () => {
