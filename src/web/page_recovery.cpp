@@ -10,7 +10,7 @@
 #include "runtime/sjis.h"
 #include "screens/controls.h"
 #include "ui/dialogs.h"
-#include "web/page_hooks.h"
+#include "web/page_recovery.h"
 
 namespace scanfee::web {
 namespace {
@@ -86,23 +86,19 @@ private:
     std::string place_;
 };
 
-// Starts the copy once the summary screen is shown; a browser that keeps
-// nothing for the site says so, and the page runs without one.
-const bool registered = [] {
-    page_hooks().after_start.push_back([] {
-        std::string place = taken_text(page_recovery_claim(order().EDITION == EDITION_SHOP));
-        if (place.empty()) {
-            ui::message_box(screens::scr().MAINFORM, files::recovery_caption(),
-                            rt::to_sjis("このブラウザーには注文の控えを保存できません。\r\n"
-                                        "注文はこまめにセーブしてください。"),
-                            ui::Buttons::Ok, ui::Icon::Exclamation);
-            return;
-        }
-        files::start_recovery(std::make_unique<BrowserStore>(place));
-        files::offer_recovery();
-    });
-    return true;
-}();
-
 }  // namespace
+
+void start_browser_recovery() {
+    std::string place = taken_text(page_recovery_claim(order().EDITION == EDITION_SHOP));
+    if (place.empty()) {
+        ui::message_box(screens::scr().MAINFORM, files::recovery_caption(),
+                        rt::to_sjis("このブラウザーには注文の控えを保存できません。\r\n"
+                                    "注文はこまめにセーブしてください。"),
+                        ui::Buttons::Ok, ui::Icon::Exclamation);
+        return;
+    }
+    files::start_recovery(std::make_unique<BrowserStore>(place));
+    files::offer_recovery();
+}
+
 }  // namespace scanfee::web

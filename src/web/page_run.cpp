@@ -12,7 +12,7 @@
 #include "ui/user_actions.h"
 #include "web/page_dialogs.h"
 #include "web/page_files.h"
-#include "web/page_hooks.h"
+#include "web/page_recovery.h"
 #include "web/page_view.h"
 
 namespace scanfee::web {
@@ -33,21 +33,15 @@ std::unique_ptr<Run>& the_run() {
     return run;
 }
 
-void run_hooks(const std::vector<std::function<void()>>& hooks) {
-    for (const auto& hook : hooks) hook();
-}
-
 // Runs `body` as one step of the program and everything after it: the
-// files, the page (`before_flush` adds to what it is sent), the hooks, and
-// the end of the run when it came.
-void run_step(Run& run, const std::function<void()>& body, const std::vector<std::function<void()>>& hooks,
-              const std::function<void()>& before_flush = {}) {
+// files, the page (`before_flush` adds to what it is sent), and the end of
+// the run when it came.
+void run_step(Run& run, const std::function<void()>& body, const std::function<void()>& before_flush = {}) {
     run.busy = true;
     std::optional<rt::FatalReport> report;
     // A failure is reported at this place: the page's dispatch of the event.
     try {
         body();
-        run_hooks(end_requested() ? page_hooks().at_end : hooks);
     } catch (...) {
         report = SCANFEE_FATAL_REPORT();
     }
@@ -83,7 +77,10 @@ StartResult start_page(const std::string& edition, const std::string& today) {
     the_run() = std::make_unique<Run>();
     Run& run = *the_run();
     ui::set_dialog_service(&run.dialogs);
-    run_step(run, [&] { start_up(options); }, page_hooks().after_start);
+    run_step(run, [&] {
+        start_up(options);
+        if (!end_requested()) start_browser_recovery();
+    });
     return StartResult::Started;
 }
 
@@ -95,7 +92,7 @@ void act(const std::string& name, const Action& action, const std::string* typed
     // Whether or not the action was taken, the page shows the model.
     auto resync = [&] { run.view.resync(*control, typed); };
     if (!run.busy && !run.ended && ui::user_can_reach(*control)) {
-        run_step(run, [&] { handle_event(action(*control)); }, page_hooks().after_event, resync);
+        run_step(run, [&] { handle_event(action(*control)); }, resync);
     } else {
         resync();
         run.view.flush();
@@ -108,7 +105,7 @@ void close_form(const std::string& form) {
     ui::Form* f = screen_model().find_form(form);
     if (!f || run.busy || run.ended || !f->visible()) return;
     const std::string event = screens::frame_close_event(*f);
-    run_step(run, [&] { handle_event(event); }, page_hooks().after_event);
+    run_step(run, [&] { handle_event(event); });
 }
 
 }  // namespace scanfee::web
