@@ -26,7 +26,7 @@ public:
     std::string where() const override { return store_->where(); }
 
     rt::Result<std::optional<std::string>> read() override {
-        settle();
+        wait_until_written();
         return store_->read();
     }
 
@@ -43,15 +43,21 @@ public:
     }
 
     rt::Result<std::string> set_aside() override {
-        settle();
+        wait_until_written();
         return store_->set_aside();
     }
 
 private:
-    // Waits until every write handed over is on the disk.
-    rt::Status settle() {
+    // Waits until every write handed over is on the disk; a failure stays
+    // for the next write or removal to report.
+    void wait_until_written() {
         std::unique_lock lock(mutex_);
         changed_.wait(lock, [this] { return !pending_ && !writing_; });
+    }
+
+    rt::Status settle() {
+        wait_until_written();
+        std::lock_guard lock(mutex_);
         return take_failure();
     }
 

@@ -69,16 +69,6 @@ void ScreenView::bind_keys(ui::Form& form, FormWindow& window) {
 }
 
 void ScreenView::focus_first(const ui::Form& form) {
-    const ui::FormFocus* row = ui::focus_order(form.name());
-    if (!row) return;
-    auto takes_focus = [this, &form](const char* name) -> QWidget* {
-        const ui::Control* c = form.find(name);
-        if (!c) return nullptr;
-        if (c->kind() == ui::Kind::Group) c = ui::radio_tab_stop(ui::radios_of(form, c->name()));
-        if (!c || !ui::user_can_reach(*c)) return nullptr;
-        QWidget* w = widget(*c);
-        return w && (w->focusPolicy() & Qt::TabFocus) ? w : nullptr;
-    };
     QWidget* target = nullptr;
     if (auto left = left_focus_.find(&form); left != left_focus_.end()) {
         // The control the user left the screen from, while it can still be
@@ -92,8 +82,12 @@ void ScreenView::focus_first(const ui::Form& form) {
             }
         }
     }
-    if (!target) target = takes_focus(row->first);
-    for (size_t i = 0; !target && i < row->chain.size(); ++i) target = takes_focus(row->chain[i]);
+    if (!target) {
+        // Else where the screen's keyboard order starts.
+        const ui::Control* first = ui::first_focus(form);
+        QWidget* w = first ? widget(*first) : nullptr;
+        if (w && (w->focusPolicy() & Qt::TabFocus)) target = w;
+    }
     if (!target) return;
     // Shown as if tabbed to: the style draws the focus frame only after a
     // focus change by the keyboard.
