@@ -179,4 +179,10 @@ std::string to_utf8(std::string_view sjis) {
     return out;
 }
 
+std::string to_utf8_lf(std::string_view sjis) {
+    std::string text = to_utf8(sjis);
+    std::erase(text, '\r');
+    return text;
+}
+
 }  // namespace scanfee::rt

@@ -19,6 +19,10 @@ std::string to_sjis(std::string_view utf8, std::string_view replacement);
 // byte without its trail byte) become U+FFFD so that they show, never crash.
 std::string to_utf8(std::string_view sjis);
 
+// The same with every CR left out: the CR LF line ends of the system's text
+// as the LF of a terminal or a page.
+std::string to_utf8_lf(std::string_view sjis);
+
 // True for the first byte of a two-byte CP932 character.
 constexpr bool is_lead_byte(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);

@@ -39,12 +39,7 @@ std::string answer_of(char* answer) {
     return owned.get();
 }
 
-std::string shown(const std::string& sjis) {
-    std::string text;
-    for (char c : rt::to_utf8(sjis))
-        if (c != '\r') text += c;
-    return text;
-}
+std::string shown(const std::string& sjis) { return rt::to_utf8_lf(sjis); }
 
 // The filter's choices, each a caption and its patterns, and the one
 // chosen first.

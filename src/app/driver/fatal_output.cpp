@@ -7,9 +7,7 @@
 namespace scanfee::driver {
 
 int print_fatal_report(const rt::FatalReport& report, std::ostream& out) {
-    std::string text;
-    for (char c : rt::to_utf8(report.text))
-        if (c != '\r') text += c;
+    std::string text = rt::to_utf8_lf(report.text);
     // The report of an error number starts with its own line end; the last
     // resort's text ends with one instead.
     if (report.last_resort) text.erase(text.find_last_not_of('\n') + 1);
