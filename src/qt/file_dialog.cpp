@@ -18,12 +18,6 @@ namespace scanfee::qtview {
 
 namespace {
 
-bool shows_every_file(const rt::FileFilter& filter) {
-    return filter.patterns.empty() ||
-           std::any_of(filter.patterns.begin(), filter.patterns.end(),
-                       [](const std::string& p) { return p == "*" || p == "*.*"; });
-}
-
 // Where the dialog opens: the folder of the default path, taken from the
 // working folder when relative; the home folder for none or the root.
 QString start_folder(const std::string& folder) {
@@ -33,7 +27,7 @@ QString start_folder(const std::string& folder) {
 
 }  // namespace
 
-QString every_file_caption() { return QString::fromUtf8("すべてのファイル (*)"); }
+QString every_file_caption() { return to_qt(rt::every_file_caption()); }
 
 void FilterProxy::set_filter(const rt::FileFilter& filter) {
     filter_ = filter;
@@ -50,7 +44,8 @@ bool FilterProxy::filterAcceptsRow(int row, const QModelIndex& parent) const {
 
 FileDialog::FileDialog(QWidget* owner, bool save, const std::string& title,
                        const std::string& default_path, const std::string& filter)
-    : QFileDialog(owner, to_qt(title)), filters_(rt::parse_filter_text(filter)) {
+    : QFileDialog(owner, to_qt(title)),
+      filters_(save ? rt::parse_filter_text(filter) : rt::open_dialog_filters(rt::parse_filter_text(filter))) {
     setOption(QFileDialog::DontUseNativeDialog);
     // Qt would read the patterns out of the caption itself, with blanks as
     // separators and its own idea of "*.*". The caption is shown whole and
@@ -59,8 +54,6 @@ FileDialog::FileDialog(QWidget* owner, bool save, const std::string& title,
     setOption(QFileDialog::HideNameFilterDetails);
     setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!save && std::none_of(filters_.filters.begin(), filters_.filters.end(), shows_every_file))
-        filters_.filters.push_back(rt::FileFilter{to_system(every_file_caption()), {}});
     proxy_ = new FilterProxy(this);
     setProxyModel(proxy_);
     for (const rt::FileFilter& f : filters_.filters)

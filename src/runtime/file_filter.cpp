@@ -1,5 +1,7 @@
 #include "runtime/file_filter.h"
 
+#include <algorithm>
+
 #include "runtime/sjis.h"
 
 namespace scanfee::rt {
@@ -118,6 +120,19 @@ DefaultPath split_default_path(std::string_view path) {
     size_t slash = path.rfind('/');
     size_t cut = slash == std::string_view::npos ? 0 : slash + 1;
     return DefaultPath{std::string(path.substr(0, cut)), std::string(path.substr(cut))};
+}
+
+std::string every_file_caption() { return to_sjis("すべてのファイル (*)"); }
+
+FilterList open_dialog_filters(FilterList list) {
+    const auto shows_every_file = [](const FileFilter& filter) {
+        return filter.patterns.empty() ||
+               std::any_of(filter.patterns.begin(), filter.patterns.end(),
+                           [](const std::string& p) { return p == "*" || p == "*.*"; });
+    };
+    if (std::none_of(list.filters.begin(), list.filters.end(), shows_every_file))
+        list.filters.push_back(FileFilter{every_file_caption(), {}});
+    return list;
 }
 
 }  // namespace scanfee::rt

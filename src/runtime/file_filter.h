@@ -24,6 +24,13 @@ struct FilterList {
 // gives "すべてのﾌｧｲﾙ(*.*)".
 FilterList parse_filter_text(std::string_view filter_text);
 
+// The filters an open dialog offers: the program's own, then "すべてのファイル
+// (*)" unless one of them shows every file already, so that a file sent in
+// under another name (a mailed ".TXT") can be chosen.
+FilterList open_dialog_filters(FilterList list);
+// The caption of that last filter (Shift-JIS).
+std::string every_file_caption();
+
 // Whether a file name matches a pattern of a filter. "*" stands for any run
 // of characters, "?" for one; letters match regardless of case, as the names
 // of the shop's files (".SAV", ".TXT") were never case-sensitive. A pattern

@@ -43,8 +43,7 @@ std::string shown(const std::string& sjis) { return rt::to_utf8_lf(sjis); }
 
 // The filter's choices, each a caption and its patterns, and the one
 // chosen first.
-std::string filter_fields(const std::string& filter) {
-    const rt::FilterList list = rt::parse_filter_text(filter);
+std::string filter_fields(const rt::FilterList& list) {
     std::string filters = "[";
     for (const rt::FileFilter& f : list.filters) {
         std::string patterns = "[";
@@ -69,7 +68,7 @@ std::string PageDialogs::save_dialog(const ui::Form*, const std::string& title,
                                      const std::string& default_path, const std::string& filter) {
     before_();
     const std::string request = "{\"kind\":\"save\",\"title\":" + ui::json_string(shown(title)) + "," +
-                                filter_fields(filter) + ",\"name\":" +
+                                filter_fields(rt::parse_filter_text(filter)) + ",\"name\":" +
                                 ui::json_string(rt::split_default_path(default_path).file_name) + "}";
     return answer_of(page_text_dialog(request.c_str()));
 }
@@ -78,7 +77,8 @@ std::string PageDialogs::open_dialog(const ui::Form*, const std::string& title,
                                      const std::string& default_path, const std::string& filter) {
     before_();
     const std::string request =
-        "{\"kind\":\"open\",\"title\":" + ui::json_string(shown(title)) + "," + filter_fields(filter) +
+        "{\"kind\":\"open\",\"title\":" + ui::json_string(shown(title)) + "," +
+        filter_fields(rt::open_dialog_filters(rt::parse_filter_text(filter))) +
         ",\"name\":" + ui::json_string(rt::split_default_path(default_path).file_name) +
         ",\"limit\":" + std::to_string(rt::MAX_TEXT_FILE_BYTES) + "}";
     std::string chosen = answer_of(page_open_dialog(request.c_str()));

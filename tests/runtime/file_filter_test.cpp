@@ -68,6 +68,26 @@ TEST(FilterText, AFilterMatchesAnyOfItsPatterns) {
     EXPECT_TRUE(matches_filter(FileFilter{"x", {}}, "anything"));
 }
 
+TEST(FilterText, AnOpenDialogAddsEveryFileUnlessAFilterShowsItAlready) {
+    const struct {
+        const char* filter;
+        std::size_t count;
+    } cases[] = {
+        {"(*.SAV)", 2},
+        {"ﾃｷｽﾄ形式(*.TXT,*.CSV)", 2},
+        {"ﾃｷｽﾄ形式(*.TXT);すべてのﾌｧｲﾙ(*.*)", 2},
+        {"", 1},  // every file already
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.filter);
+        const FilterList list = open_dialog_filters(parse_filter_text(to_sjis(c.filter)));
+        ASSERT_EQ(list.filters.size(), c.count);
+        if (c.count == 2 && list.filters.back().patterns.empty()) {
+            EXPECT_EQ(list.filters.back().caption, every_file_caption());
+        }
+    }
+}
+
 TEST(FilterText, DefaultPathSplitsAtTheLastSlash) {
     const struct {
         const char* path;

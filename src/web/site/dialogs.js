@@ -20,10 +20,6 @@ const BUTTON_SETS = [
 ];
 const ICONS = ['stop', 'question', 'exclamation', 'information', 'none'];
 
-// Offered by every open dialog after the program's own filters, so that a
-// file sent under another name (a mailed ".TXT") can be chosen.
-const EVERY_FILE = { caption: 'すべてのファイル (*)', patterns: ['*'] };
-
 // "*.TXT" gives ".TXT"; a filter of any other pattern lets every file be chosen.
 function acceptOf(patterns) {
   const extensions = patterns.map((p) => (/^\*\.[^*?.]+$/.test(p) ? p.slice(1) : null));
@@ -193,7 +189,7 @@ export class Dialogs {
     };
     return this.open('open', request.title, {
       text: '読み込むファイルを選んで「開く」を押してください。',
-      accept: true, filter: [...request.filters, EVERY_FILE], selected: request.selected,
+      accept: true, filter: request.filters, selected: request.selected,
     }, [{ id: 'ok', text: '開く', answer: chosen }, { id: 'cancel', text: 'キャンセル', answer: null }], null);
   }
 }
