@@ -10,8 +10,9 @@
 
 namespace scanfee::files {
 
-// The file's bytes for the order as it stands, changing nothing: in the
-// shop edition the name is the text of EDIT7.
+// The file's bytes for the order as "セーブ" writes them, with the writer's
+// own steps: in the shop edition the name is taken from EDIT7 into CUSTNAME,
+// and CURTITLE is left where the writer leaves it.
 std::string order_file_bytes();
 
 // The order as the screens show it, in the same format, without changing
