@@ -54,26 +54,15 @@ void InputLimitValidator::take_characters(QString& input, int& pos,
 }
 
 bool InputLimitValidator::fit_limit(QString& input, int& pos) const {
-    const auto bytes = [](const QString& text) { return system_bytes(text); };
-    if (max_bytes_ <= 0 || bytes(input) <= static_cast<std::size_t>(max_bytes_)) return true;
-    // What the edit inserted lies between what it kept of the text before.
-    qsizetype head = 0;
-    while (head < last_.size() && head < input.size() && last_[head] == input[head]) ++head;
-    qsizetype tail = 0;
-    while (tail < last_.size() - head && tail < input.size() - head &&
-           last_[last_.size() - 1 - tail] == input[input.size() - 1 - tail])
-        ++tail;
-    QString inserted = input.mid(head, input.size() - head - tail);
-    const QString before = input.left(head), after = input.right(tail);
-    while (!inserted.isEmpty() &&
-           bytes(before + inserted + after) > static_cast<std::size_t>(max_bytes_)) {
-        const bool pair = inserted.size() >= 2 && inserted.back().isLowSurrogate() &&
-                          inserted[inserted.size() - 2].isHighSurrogate();
-        inserted.chop(pair ? 2 : 1);
-    }
-    if (inserted.isEmpty()) return false;
-    input = before + inserted + after;
-    pos = int(head + inserted.size());
+    if (max_bytes_ <= 0 || system_bytes(input) <= static_cast<std::size_t>(max_bytes_)) return true;
+    // The model's rule: what the edit inserted is cut, what the box held stays.
+    std::size_t caret = 0;
+    const std::string before = to_system(last_);
+    const std::optional<std::string> kept =
+        ui::fit_edit(before, to_system(input), static_cast<std::size_t>(max_bytes_), &caret);
+    if (!kept) return false;
+    input = to_qt(*kept);
+    pos = int(to_qt(std::string_view(*kept).substr(0, caret)).size());
     return true;
 }
 
