@@ -46,6 +46,8 @@ ui::Control& add_control(ui::Form& form, const FormRow& form_row, const ControlR
     if (row.first == First::hidden) c.hidden();
     if (row.first == First::checked) c.checked_at_first();
     if (*row.group) c.in_group(row.group);
+    if (*row.named.label || *row.named.text)
+        c.named(row.named.label, rt::to_sjis(row.named.text), rt::to_sjis(row.named.unit));
     return c;
 }
 

@@ -75,6 +75,21 @@ inline constexpr First hidden = First::hidden;
 inline constexpr First checked = First::checked;
 }  // namespace first
 
+// What a screen reader calls a box, list, combo box or scroll bar: the label
+// the design puts beside it, or a name of its own where the design has none;
+// a scroll bar also says the unit of its value.
+struct Name {
+    const char* label = "";  // a label of the same form
+    const char* text = "";   // UTF-8
+    const char* unit = "";   // UTF-8
+};
+namespace named {
+inline constexpr Name none{};
+constexpr Name by(const char* label) { return {.label = label}; }
+constexpr Name as(const char* text) { return {.text = text}; }
+constexpr Name scale(const char* text, const char* unit) { return {.text = text, .unit = unit}; }
+}  // namespace named
+
 struct FormRow {
     const char* name;
     const char* caption;  // UTF-8, as in the table
@@ -95,6 +110,7 @@ struct ControlRow {
     Limits limits;
     First first;
     const char* group;  // the group box of a radio button, or ""
+    Name named;
 };
 
 ui::Form& add_form(ui::ScreenModel& model, const FormRow& row);

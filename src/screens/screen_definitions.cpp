@@ -15,11 +15,11 @@ void define_screens(ui::ScreenModel& model) {
     form_row = {#NAME, CAPTION, WIDTH, HEIGHT, frame::FRAME, names::BUTTONS}; \
     f = &add_form(model, form_row);
 #define CONTROL(NAME, KIND, CAPTION, LEFT, TOP, WIDTH, HEIGHT, FACE, SIZE, ALIGN, TEXT, BACK, \
-                LIMITS, FIRST, GROUP)                                                       \
+                LIMITS, FIRST, GROUP, NAMED)                                                \
     add_control(*f, form_row,                                                               \
                 {#NAME, kind::KIND, CAPTION, {LEFT, TOP, WIDTH, HEIGHT}, face::FACE, SIZE,  \
                  align::ALIGN, ui::colors::TEXT, ui::colors::BACK, limits::LIMITS,          \
-                 first::FIRST, GROUP});
+                 first::FIRST, GROUP, named::NAMED});
 #include "screens/forms/all_forms.def"
 }
 

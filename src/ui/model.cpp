@@ -218,6 +218,12 @@ Control& Control::checked_at_first() {
     checked_ = 1;
     return *this;
 }
+Control& Control::named(std::string label, std::string text, std::string unit) {
+    labelled_by_ = std::move(label);
+    own_name_ = std::move(text);
+    value_unit_ = std::move(unit);
+    return *this;
+}
 Control& Control::in_group(std::string group) {
     group_ = std::move(group);
     return *this;

@@ -145,6 +145,13 @@ public:
     // Radio buttons: the group box whose radio buttons exclude each other.
     const std::string& group() const { return group_; }
 
+    // What a screen reader calls the control: the label of the same form
+    // whose text names it (a control name, "" for none), else a name of its
+    // own; the unit a scroll bar's value is spoken with.
+    const std::string& labelled_by() const { return labelled_by_; }
+    const std::string& own_name() const { return own_name_; }
+    const std::string& value_unit() const { return value_unit_; }
+
     // Design-time setup, used while the screens are defined.
     Control& at(int x, int y, int w, int h);
     Control& with_font(std::string face, double size);
@@ -158,6 +165,7 @@ public:
     Control& input_method(Ime mode);
     Control& multiple_selection();
     Control& multiline_read_only();
+    Control& named(std::string label, std::string text, std::string unit);
 
 protected:
     void notify(Prop prop);
@@ -189,6 +197,7 @@ private:
     Align align_ = Align::Left;
     Rect geometry_;
     std::string group_;
+    std::string labelled_by_, own_name_, value_unit_;
 };
 
 enum class FrameStyle { Resizable, Dialog, Plain, Minimisable };

@@ -137,6 +137,9 @@ Fields describe(const Control& c, PropSet props) {
         f.add("kind", json_string(kind_name(c.kind())));
         f.add("align", json_string(align_name(c.align())));
         f.add("group", json_string(c.group()));
+        f.add("labelledBy", json_string(upper_name(c.labelled_by())));
+        f.text("ownName", c.own_name());
+        f.text("valueUnit", c.value_unit());
         f.add("multiSelect", c.multi_select());
         f.add("multiline", c.multiline());
         f.add("readOnly", c.read_only());

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/program.h"
+#include "runtime/sjis.h"
 #include "screens/controls.h"
 #include "screens/screen_definitions.h"
 
@@ -138,6 +139,30 @@ TEST_F(ScreenTablesTest, LimitsBelongToTheInputBoxesThatTheDesignGivesThem) {
         EXPECT_EQ(c->multi_select(), c == &control("LIST2"));
         EXPECT_EQ(c->multiline() || c->read_only(), c == &control("EDIT6"));
     }
+}
+
+// A screen reader reads a box, list, combo box or scroll bar by the label
+// beside it: a shown label of its own form that nothing else is named by.
+TEST_F(ScreenTablesTest, EveryInputIsNamedByTheLabelBesideItOrANameOfItsOwn) {
+    std::set<std::string> labels;
+    for (ui::Control* c : all_controls()) {
+        SCOPED_TRACE(c->name());
+        const ui::Kind k = c->kind();
+        const bool input = k == ui::Kind::Edit || k == ui::Kind::List || k == ui::Kind::Combo ||
+                           k == ui::Kind::HScroll;
+        EXPECT_EQ(input, !c->labelled_by().empty() || !c->own_name().empty());
+        EXPECT_FALSE(!c->labelled_by().empty() && !c->own_name().empty());
+        EXPECT_EQ(!c->value_unit().empty(), k == ui::Kind::HScroll);
+        if (c->labelled_by().empty()) continue;
+        ui::Control* label = c->form()->find(c->labelled_by());
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->kind(), ui::Kind::Label);
+        EXPECT_FALSE(label->text().empty());
+        EXPECT_TRUE(label->visible());
+        EXPECT_TRUE(labels.insert(label->name()).second) << "names two controls";
+    }
+    EXPECT_EQ(control("EDIT1").labelled_by(), "TEXT17");
+    EXPECT_EQ(control("COMBO1").own_name(), rt::to_sjis("割引券番号"));
 }
 
 TEST_F(ScreenTablesTest, OnlyTheDesignsHiddenAndCheckedControlsStartSo) {
