@@ -48,6 +48,7 @@ ui::Control& add_control(ui::Form& form, const FormRow& form_row, const ControlR
     if (*row.group) c.in_group(row.group);
     if (*row.named.label || *row.named.text)
         c.named(row.named.label, rt::to_sjis(row.named.text), rt::to_sjis(row.named.unit));
+    c.flows(row.narrow);
     return c;
 }
 

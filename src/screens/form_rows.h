@@ -90,6 +90,17 @@ constexpr Name as(const char* text) { return {.text = text}; }
 constexpr Name scale(const char* text, const char* unit) { return {.text = text, .unit = unit}; }
 }  // namespace named
 
+// Where a control goes in the narrow layout (ui::FlowPlace): row N of the
+// flow, in the labels' column, in the boxes' column beside them, or across
+// both; a group box from its caption's row N over `rows` rows, its buttons
+// in the rows below the caption.
+namespace narrow {
+constexpr ui::FlowPlace label(int row) { return {row, ui::FlowColumn::Label, 1}; }
+constexpr ui::FlowPlace box(int row) { return {row, ui::FlowColumn::Box, 1}; }
+constexpr ui::FlowPlace both(int row) { return {row, ui::FlowColumn::Both, 1}; }
+constexpr ui::FlowPlace group(int row, int rows) { return {row, ui::FlowColumn::Both, rows}; }
+}  // namespace narrow
+
 struct FormRow {
     const char* name;
     const char* caption;  // UTF-8, as in the table
@@ -111,6 +122,7 @@ struct ControlRow {
     First first;
     const char* group;  // the group box of a radio button, or ""
     Name named;
+    ui::FlowPlace narrow;
 };
 
 ui::Form& add_form(ui::ScreenModel& model, const FormRow& row);

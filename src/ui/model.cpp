@@ -224,6 +224,10 @@ Control& Control::named(std::string label, std::string text, std::string unit) {
     value_unit_ = std::move(unit);
     return *this;
 }
+Control& Control::flows(FlowPlace place) {
+    flow_ = place;
+    return *this;
+}
 Control& Control::in_group(std::string group) {
     group_ = std::move(group);
     return *this;

@@ -39,6 +39,18 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+// A control's place in the narrow layout, the one a view shows where its
+// window is narrower than the form: a row of a flow of two columns, the
+// labels' column, the boxes' column beside it, or both; a group box spans
+// its caption's row and the rows of its buttons below it.
+enum class FlowColumn { Both, Label, Box };
+struct FlowPlace {
+    int row = 0;  // from 1, top to bottom
+    FlowColumn column = FlowColumn::Both;
+    int rows = 1;
+    bool operator==(const FlowPlace&) const = default;
+};
+
 struct Font {
     std::string face;  // Shift-JIS, as designed ("ＭＳ Ｐゴシック")
     double size = 14;  // character height in pixels
@@ -152,6 +164,8 @@ public:
     const std::string& own_name() const { return own_name_; }
     const std::string& value_unit() const { return value_unit_; }
 
+    const FlowPlace& flow() const { return flow_; }
+
     // Design-time setup, used while the screens are defined.
     Control& at(int x, int y, int w, int h);
     Control& with_font(std::string face, double size);
@@ -166,6 +180,7 @@ public:
     Control& multiple_selection();
     Control& multiline_read_only();
     Control& named(std::string label, std::string text, std::string unit);
+    Control& flows(FlowPlace place);
 
 protected:
     void notify(Prop prop);
@@ -198,6 +213,7 @@ private:
     Rect geometry_;
     std::string group_;
     std::string labelled_by_, own_name_, value_unit_;
+    FlowPlace flow_;
 };
 
 enum class FrameStyle { Resizable, Dialog, Plain, Minimisable };

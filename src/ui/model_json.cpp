@@ -42,6 +42,15 @@ const char* ime_name(Ime ime) {
     return "default";
 }
 
+const char* column_name(FlowColumn column) {
+    switch (column) {
+        case FlowColumn::Label: return "label";
+        case FlowColumn::Box: return "box";
+        case FlowColumn::Both: break;
+    }
+    return "both";
+}
+
 const char* frame_name(FrameStyle frame) {
     switch (frame) {
         case FrameStyle::Resizable: return "resizable";
@@ -143,6 +152,12 @@ Fields describe(const Control& c, PropSet props) {
         f.add("multiSelect", c.multi_select());
         f.add("multiline", c.multiline());
         f.add("readOnly", c.read_only());
+        if (c.kind() != Kind::Form) {
+            const FlowPlace& flow = c.flow();
+            f.add("flow", "{\"row\":" + std::to_string(flow.row) + ",\"column\":" +
+                              json_string(column_name(flow.column)) +
+                              ",\"rows\":" + std::to_string(flow.rows) + "}");
+        }
     }
     add_state(f, c, props);
     return f;

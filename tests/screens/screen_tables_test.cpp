@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <set>
 #include <stdexcept>
@@ -10,6 +11,7 @@
 #include "runtime/sjis.h"
 #include "screens/controls.h"
 #include "screens/screen_definitions.h"
+#include "ui/keyboard_order.h"
 
 namespace scanfee::screens {
 namespace {
@@ -163,6 +165,54 @@ TEST_F(ScreenTablesTest, EveryInputIsNamedByTheLabelBesideItOrANameOfItsOwn) {
     }
     EXPECT_EQ(control("EDIT1").labelled_by(), "TEXT17");
     EXPECT_EQ(control("COMBO1").own_name(), rt::to_sjis("割引券番号"));
+}
+
+// The narrow layout keeps every control, each in a cell of its own, a label
+// beside the box it names, a group's buttons inside its rows, and the Tab
+// order from top to bottom.
+TEST_F(ScreenTablesTest, EveryControlHasACellOfItsOwnInTheNarrowLayoutInTheTabOrder) {
+    using ui::FlowColumn;
+    for (const auto& form : screen_model().forms()) {
+        SCOPED_TRACE(form->name());
+        std::set<std::pair<int, FlowColumn>> taken;
+        int last_row = 0;
+        for (const auto& c : form->controls()) {
+            SCOPED_TRACE(c->name());
+            const ui::FlowPlace& place = c->flow();
+            ASSERT_GE(place.row, 1);
+            EXPECT_EQ(place.rows > 1, c->kind() == ui::Kind::Group);
+            last_row = std::max(last_row, place.row + place.rows - 1);
+            if (c->kind() == ui::Kind::Radio) {
+                const ui::FlowPlace& group = form->find(c->group())->flow();
+                EXPECT_TRUE(place.row > group.row && place.row < group.row + group.rows);
+                EXPECT_EQ(place.column, FlowColumn::Both);
+                EXPECT_TRUE(taken.insert({place.row, FlowColumn::Both}).second) << "a cell twice";
+                continue;
+            }
+            for (FlowColumn column : {FlowColumn::Label, FlowColumn::Box})
+                if (place.column == column || place.column == FlowColumn::Both)
+                    EXPECT_TRUE(taken.insert({place.row, column}).second) << "a cell twice";
+            if (!c->labelled_by().empty()) {
+                const ui::FlowPlace& label = form->find(c->labelled_by())->flow();
+                EXPECT_EQ(label.row, place.row);
+                EXPECT_EQ(label.column, FlowColumn::Label);
+                EXPECT_EQ(place.column, FlowColumn::Box);
+            }
+        }
+        for (int row = 1; row <= last_row; ++row)
+            EXPECT_TRUE(taken.count({row, FlowColumn::Label}) || taken.count({row, FlowColumn::Box}) ||
+                        taken.count({row, FlowColumn::Both}))
+                << "row " << row << " empty";
+        const ui::FormFocus* order = ui::focus_order(form->name());
+        ASSERT_NE(order, nullptr);
+        int row = 0;
+        for (const char* stop : order->chain) {
+            SCOPED_TRACE(stop);
+            const int at = form->find(stop)->flow().row;
+            EXPECT_GE(at, row) << "above the stop before it";
+            row = at;
+        }
+    }
 }
 
 TEST_F(ScreenTablesTest, OnlyTheDesignsHiddenAndCheckedControlsStartSo) {

@@ -47,11 +47,13 @@ TEST_F(ModelJsonTest, AChangeHoldsOnlyItsParts) {
 }
 
 TEST_F(ModelJsonTest, AControlWholeSaysWhatItIsAndHowItIsLimited) {
-    Control& box = form.add(Kind::Edit, "edit4").digits(6).with_font("ＭＳ Ｐゴシック"_sj, 14);
+    Control& box = form.add(Kind::Edit, "edit4").digits(6).with_font("ＭＳ Ｐゴシック"_sj, 14).flows(
+        {20, FlowColumn::Box, 1});
     const std::string json = control_json(box, ALL_PROPS);
     for (const char* part : {R"("name":"EDIT4")", R"("kind":"edit")", R"("digitsOnly":true)",
                              R"("maxLength":6)", R"("ime":"off")", R"("font":{"face":"ＭＳ Ｐゴシック","size":14})",
-                             R"("fg":"#000000")", R"("bg":"#ffffff")", R"("readOnly":false)"})
+                             R"("fg":"#000000")", R"("bg":"#ffffff")", R"("readOnly":false)",
+                             R"("flow":{"row":20,"column":"box","rows":1})"})
         EXPECT_NE(json.find(part), std::string::npos) << part << " in " << json;
 }
 

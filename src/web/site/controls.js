@@ -12,6 +12,13 @@ export function fontFamily(face) {
   return `"${face.replace(/"/g, '')}", ${generic}`;
 }
 
+// The control's cell in the narrow layout, from the form's table; the style
+// sheet uses it only while the window is narrower than the form.
+function placeInFlow(el, { row, column, rows }) {
+  el.style.gridRow = `${row} / span ${rows}`;
+  el.style.gridColumn = column === 'label' ? '1' : column === 'box' ? '2' : '1 / -1';
+}
+
 // A control's element and what it does with the program's changes.
 class Control {
   constructor(data, element, focusTarget) {
@@ -23,6 +30,7 @@ class Control {
     this.el.id = data.name;
     this.el.classList.add('control', `control-${data.kind}`);
     if (data.align) this.el.dataset.align = data.align;
+    if (data.flow) placeInFlow(this.el, data.flow);
     this.enabled = true;
     this.visible = true;
   }
@@ -33,6 +41,7 @@ class Control {
       style.left = `${change.x}px`;
       style.top = `${change.y}px`;
       style.width = `${change.w}px`;
+      style.setProperty('--design-h', `${change.h}px`);
       this.setHeight(change.h);
     }
     if ('font' in change && change.font.face) {

@@ -47,6 +47,24 @@ export class Dialogs {
     dialog.addEventListener('keydown', (event) => this.key(event));
     const file = this.$('dialog-file');
     file.addEventListener('change', () => this.showChosen());
+    // A zoomed-in page shows only part of itself: the dialog stays in the
+    // middle of what the user sees.
+    const viewport = window.visualViewport;
+    if (viewport) for (const type of ['resize', 'scroll']) viewport.addEventListener(type, () => this.place());
+  }
+
+  // Centred in the visible area; where that is the whole window, as the
+  // browser centres a dialog.
+  place() {
+    const d = this.dialog;
+    const v = window.visualViewport;
+    if (!d.open || !v) return;
+    const whole = v.scale === 1 && v.offsetLeft === 0 && v.offsetTop === 0;
+    Object.assign(d.style, whole ? { margin: '', left: '', top: '' } : {
+      margin: '0',
+      left: `${v.offsetLeft + Math.max(0, (v.width - d.offsetWidth) / 2)}px`,
+      top: `${v.offsetTop + Math.max(0, (v.height - d.offsetHeight) / 2)}px`,
+    });
   }
 
   showChosen() {
@@ -120,6 +138,7 @@ export class Dialogs {
         });
       });
       d.showModal();
+      this.place();
       if ('input' in fields) {
         input.focus();
         // The name without its extension is chosen, ready to be typed over.

@@ -4,7 +4,21 @@
 import { createControl, revealFocus } from './controls.js';
 
 // The page's own button beside the statement: it prints it.
-const PRINT_BUTTON = { form: 'FORM5', id: 'FORM5-print', text: '印刷', x: 224, y: 8, w: 96, h: 24 };
+const PRINT_BUTTON = { form: 'FORM5', id: 'FORM5-print', text: '印刷', x: 224, y: 8, w: 96, h: 24,
+                       row: 1, column: 2 };
+
+// The page's padding and a form's frame: a form shows as designed where
+// the window has room for it and them.
+const SCREEN_MARGIN = 18;
+// The narrow layout's rows that hold a group box's caption.
+const CAPTION_ROW = 'minmax(1.5em, auto)';
+
+function flowRows(controls) {
+  const flows = controls.map((c) => c.flow).filter(Boolean);
+  const last = Math.max(0, ...flows.map((f) => f.row + f.rows - 1));
+  const captions = new Set(flows.filter((f) => f.rows > 1).map((f) => f.row));
+  return Array.from({ length: last }, (_, i) => (captions.has(i + 1) ? CAPTION_ROW : 'auto')).join(' ');
+}
 
 class Form {
   constructor(data, actions) {
@@ -34,6 +48,7 @@ class Form {
     this.client = document.createElement('div');
     this.client.className = 'client';
     this.el.append(bar, this.client);
+    this.client.style.gridTemplateRows = flowRows(data.controls);
     // Labels and group boxes lie under every other control, as on the
     // platform the screens were designed for.
     const under = (c) => c.kind === 'label' || c.kind === 'group';
@@ -51,6 +66,7 @@ class Form {
       this.el.setAttribute('aria-label', change.text);
     }
     if ('w' in change) {
+      this.width = change.w;
       this.client.style.width = `${change.w}px`;
       this.client.style.height = `${change.h}px`;
     }
@@ -64,7 +80,9 @@ class Form {
     button.id = design.id;
     button.className = 'control control-button page-button';
     button.textContent = design.text;
-    Object.assign(button.style, { left: `${design.x}px`, top: `${design.y}px`, width: `${design.w}px`, height: `${design.h}px` });
+    Object.assign(button.style, { left: `${design.x}px`, top: `${design.y}px`, width: `${design.w}px`, height: `${design.h}px`,
+                                  gridRow: String(design.row), gridColumn: String(design.column) });
+    button.style.setProperty('--design-h', `${design.h}px`);
     button.addEventListener('click', onClick);
     this.client.append(button);
     this.extraStops = [button];
@@ -91,6 +109,14 @@ export class Screens {
     this.actions = { click: act('click'), type: act('type'), select: act('select'), scroll: act('scroll'), close: act('close') };
     // The time of the user's action, for the budget of its answer.
     for (const type of ['click', 'input', 'keydown']) root.addEventListener(type, (e) => timings.begin(e), true);
+    window.addEventListener('resize', () => this.fit());
+  }
+
+  // Each form as designed where the window has room for it, in the narrow
+  // layout where it has not (a phone, a half screen, a large zoom).
+  fit() {
+    const room = document.documentElement.clientWidth;
+    for (const form of this.forms.values()) form.el.classList.toggle('narrow', room < form.width + SCREEN_MARGIN);
   }
 
   update(message) {
@@ -101,6 +127,7 @@ export class Screens {
       this.root.append(form.el);
       this.show(form);
     }
+    if (message.forms.length) this.fit();
     for (const change of message.changes) {
       const form = this.forms.get(change.name);
       if (form) {
@@ -181,7 +208,7 @@ export class Screens {
     client.append(note);
     const box = control.el;
     const below = box.offsetTop + box.offsetHeight + 2;
-    note.style.left = `${box.offsetLeft}px`;
+    note.style.left = `${Math.max(0, Math.min(box.offsetLeft, client.clientWidth - note.offsetWidth))}px`;
     note.style.top = `${below + note.offsetHeight <= client.clientHeight ? below : box.offsetTop - note.offsetHeight - 2}px`;
     clearTimeout(this.noticeTimer);
     this.noticeTimer = setTimeout(() => note.remove(), 5000);
