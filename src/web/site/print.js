@@ -1,21 +1,15 @@
 // Printing the statement through the browser: only the statement, in the
-// Mincho face, its columns lined up, sized to the widest line, with "¥" for
-// the yen sign the system writes as byte 5C.
+// Mincho face, sized to the widest line, with "¥" for the yen sign the
+// system writes as byte 5C, laid out as the window program prints it.
+import { lineCells, layOutPages } from './print_cells.js';
+
 const area = document.getElementById('print-statement');
-const PORTRAIT_POINTS = 510;   // A4 less 15 mm margins: 180 mm
-const LANDSCAPE_POINTS = 757;  // 267 mm
+const POINTS_PER_MM = 72 / 25.4;
+// A4 less 15 mm margins, 180 mm by 267 mm.
+const PORTRAIT_POINTS = 180 * POINTS_PER_MM;
+const LANDSCAPE_POINTS = 267 * POINTS_PER_MM;
 const BODY_POINTS = 10.5;      // the usual size of Japanese business papers
 const SMALLEST_POINTS = 6;
-
-// Half-width cells, as the statement counts its columns: one per byte.
-function cells(line) {
-  let n = 0;
-  for (const c of line) {
-    const code = c.codePointAt(0);
-    n += code < 0x80 || (code >= 0xff61 && code <= 0xff9f) ? 1 : 2;
-  }
-  return n;
-}
 
 let pageRule = -1;
 
@@ -35,14 +29,14 @@ export function preparePrint(screens) {
   if (!statement) return false;
   // Measured as the system's bytes: the yen sign is one byte, one cell.
   const raw = statement.el.value;
-  const widest = Math.max(1, ...raw.split('\n').map(cells));
+  const widest = Math.max(1, ...raw.split('\n').map(lineCells));
   const text = raw.replace(/\\/g, '¥');
   const portrait = (widest * BODY_POINTS) / 2 <= PORTRAIT_POINTS;
   const room = portrait ? PORTRAIT_POINTS : LANDSCAPE_POINTS;
   const points = Math.max(SMALLEST_POINTS, Math.min(BODY_POINTS, (room * 2) / widest));
   setPage(!portrait);
-  area.style.fontSize = `${points}pt`;
-  area.textContent = text;
+  // The page is as high as the other orientation is wide.
+  layOutPages(area, text, points, portrait ? LANDSCAPE_POINTS : PORTRAIT_POINTS);
   return true;
 }
 
