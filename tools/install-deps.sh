@@ -4,7 +4,8 @@
 # "--web" adds what the web edition's build and tests need: emscripten (with
 # Node), and Chromium driven by Selenium.
 set -euo pipefail
-web_packages=(emscripten nodejs chromium chromium-driver python3-selenium)
+web_packages=(emscripten nodejs chromium chromium-driver python3-selenium python3-brotli firefox-esr
+              webkit2gtk-driver)
 extra=()
 for arg in "$@"; do
   if [ "$arg" = --web ]; then extra+=("${web_packages[@]}"); else extra+=("$arg"); fi
