@@ -8,5 +8,7 @@ bash tools/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j2
 bash tools/build-web.sh
+# The pinned npm tools the browser tests drive Firefox with.
+npm ci --no-audit --no-fund
 bash tests/web/run-web-tests.sh build build-web
 bash tools/check-package.sh

@@ -9,4 +9,6 @@ cd "$(dirname "$0")/.."
 bash tools/build-web.sh
 port=${PORT:-8080}
 echo "run-web: http://127.0.0.1:$port/ (customer edition), http://127.0.0.1:$port/?edition=shop (shop edition); Ctrl+C ends"
-exec python3 -m http.server "$port" --bind 127.0.0.1 --directory build-web/site
+# Each file compressed as the build wrote it, hashed addresses kept for a
+# year, the page itself revalidated: tools/serve_site.py.
+exec python3 tools/serve_site.py build-web/site "$port"

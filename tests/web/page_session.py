@@ -36,6 +36,10 @@ CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--disable-gpu", "--disable-
                   "--window-size=1100,900"]
 
 
+# Chromium's, Firefox's and WebKit's names for a download under way.
+PARTIAL_DOWNLOADS = (".crdownload", ".part", ".download")
+
+
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
@@ -62,6 +66,8 @@ class Site:
 
 
 class Browser:
+    engine = "chromium"
+
     def __init__(self, site, scale=1.0, env=None):
         self.site = site
         self.downloads = tempfile.mkdtemp(prefix="scanfee-downloads-")
@@ -245,7 +251,9 @@ class Browser:
 
     def downloaded(self, name, timeout=10):
         path = os.path.join(self.downloads, name)
-        self.wait(lambda: os.path.exists(path) and not os.path.exists(path + ".crdownload"),
+        # Unfinished, a download stands beside its name under another one.
+        self.wait(lambda: os.path.exists(path) and not any(os.path.exists(path + partial)
+                                                           for partial in PARTIAL_DOWNLOADS),
                   f"the download {name}", timeout)
         with open(path, "rb") as f:
             return f.read()
@@ -299,11 +307,12 @@ class PageTest(unittest.TestCase):
     """One site and one browser for the tests of a class."""
     scale = 1.0
     browser_env = None
+    browser_class = Browser  # Chromium; tests/web/engines.py holds the others
 
     @classmethod
     def setUpClass(cls):
         cls.site = Site()
-        cls.browser = Browser(cls.site, cls.scale, cls.browser_env)
+        cls.browser = cls.browser_class(cls.site, cls.scale, cls.browser_env)
 
     @classmethod
     def tearDownClass(cls):

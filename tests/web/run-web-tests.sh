@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The web edition's tests: every end-to-end script through the driver for
 # Node with the expected output of the native driver, and the same files
-# written; then the page's tests in headless Chromium.
+# written; then the page's tests in headless Chromium, and its whole
+# sessions once more in Firefox ESR and WebKitGTK (tests/web/engines_test.py).
 # Usage: tests/web/run-web-tests.sh [NATIVE_BUILD_DIR] [WEB_BUILD_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -37,5 +38,8 @@ bash tests/e2e/recovery.sh "$work/recovery" node "$web/scanfee-run.js" || failed
 
 # The tests leave the source tree as they found it.
 export SCANFEE_SITE="$web/site" SCANFEE_NATIVE_DRIVER="$native/scanfee-run" PYTHONDONTWRITEBYTECODE=1
-/usr/bin/python3 -m unittest discover -s tests/web -p '*_test.py' || failed=$((failed + 1))
+# Chromium and Firefox run headless; WebKit's MiniBrowser needs an X server.
+python=(/usr/bin/python3)
+[ -n "${DISPLAY:-}" ] || python=(xvfb-run -a /usr/bin/python3)
+"${python[@]}" -m unittest discover -s tests/web -p '*_test.py' || failed=$((failed + 1))
 [ $failed = 0 ]
