@@ -72,6 +72,8 @@ TEST_F(ModelJsonTest, AFormWholeHoldsItsControlsAndItsKeys) {
     summary.add(Kind::Combo, "COMBO1");
     summary.add(Kind::Button, "BUTTON15");
     EXPECT_NE(form_json(summary).find(R"("enter":{"COMBO1":"BUTTON15"})"), std::string::npos);
+    EXPECT_NE(form_json(summary).find(R"("tabChain":["BUTTON5","BUTTON6",)"), std::string::npos);
+    EXPECT_NE(json.find(R"("tabChain":[])"), std::string::npos);
 }
 
 }  // namespace

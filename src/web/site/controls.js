@@ -31,6 +31,10 @@ class Control {
     this.el.classList.add('control', `control-${data.kind}`);
     if (data.align) this.el.dataset.align = data.align;
     if (data.flow) placeInFlow(this.el, data.flow);
+    // Its name for a screen reader: the label the design puts beside it, or
+    // a name of its own; a button or a tick box is named by its caption.
+    if (data.labelledBy) this.focusTarget.setAttribute('aria-labelledby', data.labelledBy);
+    else if (data.ownName) this.focusTarget.setAttribute('aria-label', data.ownName);
     this.enabled = true;
     this.visible = true;
   }
@@ -94,6 +98,8 @@ class Tick extends Control {
     const label = document.createElement('label');
     const input = document.createElement('input');
     input.type = data.kind === 'radio' ? 'radio' : 'checkbox';
+    // The radio buttons of a group box are one set for the browser too.
+    if (data.group) input.name = data.group;
     const caption = document.createElement('span');
     caption.className = 'caption';
     label.append(input, caption);
@@ -111,11 +117,20 @@ class Group extends Control {
   constructor(data) {
     const set = document.createElement('fieldset');
     const legend = document.createElement('legend');
+    legend.id = `${data.name}-legend`;
     set.append(legend);
     super(data, set);
     this.legend = legend;
   }
   setText(text) { this.legend.textContent = text; }
+  // The frame holds its radio buttons for a screen reader, named by its
+  // caption, wherever they stand among the screen's elements.
+  holdRadios(radios) {
+    if (radios.length === 0) return;
+    this.el.setAttribute('role', 'radiogroup');
+    this.el.setAttribute('aria-labelledby', this.legend.id);
+    this.el.setAttribute('aria-owns', radios.map((r) => r.el.id).join(' '));
+  }
 }
 
 class Label extends Control {
@@ -204,6 +219,7 @@ class Combo extends Control {
     const combo = new ComboBox((row) => actions.select(data.name, row));
     super(data, combo.el, combo.input);
     this.combo = combo;
+    combo.name(data.name, this.focusTarget);
     this.edit = new EditBox({ name: `${data.name}-edit`, kind: 'edit' }, {
       type: (_, text) => actions.type(data.name, text),
     }, combo.input);
@@ -229,7 +245,7 @@ class Combo extends Control {
 
 class HScroll extends Control {
   constructor(data, actions) {
-    const bar = new ScrollBar((pos) => actions.scroll(data.name, pos));
+    const bar = new ScrollBar((pos) => actions.scroll(data.name, pos), data.valueUnit);
     super(data, bar.el);
     this.bar = bar;
   }

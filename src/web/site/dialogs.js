@@ -44,7 +44,8 @@ export class Dialogs {
       event.preventDefault();
       if (this.finish) this.finish(this.escapeAnswer);
     });
-    dialog.addEventListener('keydown', (event) => this.key(event));
+    // While a dialog is open its keys are its own, wherever the focus is.
+    document.addEventListener('keydown', (event) => this.key(event), true);
     const file = this.$('dialog-file');
     file.addEventListener('change', () => this.showChosen());
     // A zoomed-in page shows only part of itself: the dialog stays in the
@@ -74,8 +75,20 @@ export class Dialogs {
   }
 
   key(event) {
-    if (composing(event)) return;
-    if (!this.finish || event.ctrlKey || event.metaKey || event.altKey) return;
+    if (!this.finish || composing(event)) return;
+    if (event.key === 'Tab' && !event.ctrlKey && !event.metaKey && !event.altKey) {
+      event.preventDefault();
+      this.tab(event.shiftKey);
+      return;
+    }
+    if (!this.dialog.contains(event.target) && event.target !== document.body && event.target !== document.documentElement)
+      return;
+    if (event.ctrlKey || event.metaKey || event.altKey) return;
+    if (event.key === 'Escape') {
+      event.preventDefault();
+      if (!event.repeat) this.finish(this.escapeAnswer);
+      return;
+    }
     if (event.key === 'Enter' && event.target.tagName !== 'BUTTON') {
       event.preventDefault();
       if (!event.repeat) this.buttons.firstElementChild.click();
@@ -90,12 +103,30 @@ export class Dialogs {
     }
   }
 
+  // Tab and Shift+Tab go round the dialog's own controls.
+  tab(back) {
+    const stops = [...this.dialog.querySelectorAll('input, select, button, textarea')]
+      .filter((el) => !el.disabled && el.tabIndex >= 0 && el.getClientRects().length > 0);
+    if (stops.length === 0) return;
+    const at = stops.indexOf(document.activeElement);
+    const next = at < 0 ? (back ? stops.length - 1 : 0) : (at + (back ? -1 : 1) + stops.length) % stops.length;
+    stops[next].focus();
+  }
+
   // Shows the dialog; `answers` maps each button to what clicking it gives
   // (a value, or a function of nothing that returns one, or undefined to
   // keep the dialog open).
   open(kind, caption, fields, answers, escapeAnswer) {
     const d = this.dialog;
     d.dataset.kind = kind;
+    // A message box is an alert its text describes; the input box's text
+    // names its box.
+    d.setAttribute('role', kind === 'msgbox' ? 'alertdialog' : 'dialog');
+    if (kind === 'msgbox') d.setAttribute('aria-describedby', 'dialog-text');
+    else d.removeAttribute('aria-describedby');
+    if (kind === 'input') this.$('dialog-input').setAttribute('aria-labelledby', fields.text ? 'dialog-text' : 'dialog-caption');
+    else this.$('dialog-input').removeAttribute('aria-labelledby');
+    const opener = document.activeElement;
     this.$('dialog-caption').textContent = caption;
     this.$('dialog-text').textContent = fields.text || '';
     this.$('dialog-error').textContent = fields.error || '';
@@ -129,6 +160,9 @@ export class Dialogs {
         this.finish = null;
         d.close();
         delete d.dataset.kind;
+        // The focus goes back to the control the dialog came from.
+        if (opener && opener !== document.body && opener.isConnected && !opener.closest('[inert], [hidden]'))
+          opener.focus({ preventScroll: true });
         resolve(value);
       };
       answers.forEach(({ answer }, i) => {

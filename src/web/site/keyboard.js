@@ -27,7 +27,7 @@ export class Keyboard {
   key(event) {
     if (composing(event)) return;
     // A dialog keeps its own keys; the screens wait for it.
-    if (event.target.closest && event.target.closest('dialog')) return;
+    if (document.querySelector('dialog[open]')) return;
     const form = this.screens.top();
     if (!form) return;
     if ((event.ctrlKey || event.metaKey) && !event.altKey && event.key.toLowerCase() === 'p') {

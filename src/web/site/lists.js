@@ -185,6 +185,15 @@ export class ComboBox {
     }
   }
 
+  // The dropped list is named as its box is, and the box says which list
+  // it drops.
+  name(id, input) {
+    this.list.id = `${id}-list`;
+    input.setAttribute('aria-controls', this.list.id);
+    for (const attr of ['aria-label', 'aria-labelledby'])
+      if (input.hasAttribute(attr)) this.list.setAttribute(attr, input.getAttribute(attr));
+  }
+
   setDesignHeight(h) {
     this.list.style.maxHeight = `${Math.max(16, h - 24)}px`;
   }

@@ -2,6 +2,7 @@
 // controls inside at their designed places. The screen shown last is on
 // top; the keyboard works on the top screen.
 import { createControl, revealFocus } from './controls.js';
+import { readingOrder } from './reading_order.js';
 
 // The page's own button beside the statement: it prints it.
 const PRINT_BUTTON = { form: 'FORM5', id: 'FORM5-print', text: '印刷', x: 224, y: 8, w: 96, h: 24,
@@ -49,22 +50,24 @@ class Form {
     this.client.className = 'client';
     this.el.append(bar, this.client);
     this.client.style.gridTemplateRows = flowRows(data.controls);
-    // Labels and group boxes lie under every other control, as on the
+    // The elements stand in the order they are read in; labels and group
+    // boxes lie under every other control, in the design's order, as on the
     // platform the screens were designed for.
-    const under = (c) => c.kind === 'label' || c.kind === 'group';
-    for (const c of [...data.controls.filter(under), ...data.controls.filter((c) => !under(c))]) {
+    for (const c of readingOrder(data.controls, data.tabChain || [])) {
       const control = createControl(c, actions);
       this.controls.set(c.name, control);
       this.client.append(control.el);
     }
+    const under = data.controls.filter((c) => c.kind === 'label' || c.kind === 'group');
+    under.forEach((c, i) => { this.controls.get(c.name).el.style.zIndex = String(i - under.length); });
+    for (const control of this.controls.values())
+      if (control.kind === 'group')
+        control.holdRadios([...this.controls.values()].filter((c) => c.kind === 'radio' && c.group === control.name));
     this.apply(data);
   }
 
   apply(change) {
-    if ('text' in change) {
-      this.caption.textContent = change.text;
-      this.el.setAttribute('aria-label', change.text);
-    }
+    if ('text' in change) this.caption.textContent = change.text;
     if ('w' in change) {
       this.width = change.w;
       this.client.style.width = `${change.w}px`;
@@ -155,6 +158,14 @@ export class Screens {
     }
     const top = this.top();
     if (top) document.title = top.caption.textContent;
+    // A screen uncovered again, with no word where the focus goes, takes it
+    // back where the user left it.
+    if (top && top !== this.focusedTop) {
+      const active = document.activeElement;
+      if ((!active || !top.el.contains(active)) && top.leftFocus && reachable(top.leftFocus, top))
+        top.leftFocus.focus({ preventScroll: true });
+    }
+    this.focusedTop = top;
     this.timings.end();
   }
 
@@ -162,7 +173,8 @@ export class Screens {
   show(form) {
     const shown = !form.el.hidden;
     if (form.visible === shown) return;
-    if (!form.visible) {
+    // A covered screen has kept its control already.
+    if (!form.visible && !form.el.inert) {
       const active = document.activeElement;
       form.leftFocus = active && form.el.contains(active) ? active : null;
     }
@@ -173,11 +185,25 @@ export class Screens {
       this.stack.push(form);
       this.timings.shown(form.name);
     }
-    this.stack.forEach((f, i) => { f.el.style.zIndex = String(i + 1); });
+    this.layer();
   }
 
   raise(form) {
     this.stack = [...this.stack.filter((f) => f !== form), form];
+    this.layer();
+  }
+
+  // The top screen alone can be read and reached, as the window program's
+  // screens that lie under another wait for it; a screen covered keeps the
+  // control its focus was on.
+  layer() {
+    const top = this.top();
+    for (const form of this.forms.values()) {
+      const covered = form !== top;
+      const active = document.activeElement;
+      if (covered && !form.el.inert && active && form.el.contains(active)) form.leftFocus = active;
+      form.el.inert = covered;
+    }
     this.stack.forEach((f, i) => { f.el.style.zIndex = String(i + 1); });
   }
 
@@ -216,7 +242,10 @@ export class Screens {
 
   // The run has ended: no screen stays.
   end() {
-    for (const form of this.forms.values()) form.el.hidden = true;
+    for (const form of this.forms.values()) {
+      form.el.hidden = true;
+      form.el.inert = true;
+    }
     this.stack = [];
   }
 }

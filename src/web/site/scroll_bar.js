@@ -1,7 +1,9 @@
 // The horizontal scroll bar: arrows, a track and a thumb. Each move the user
 // makes sends the new position; the program's position is what it shows.
 export class ScrollBar {
-  constructor(onMove) {
+  // `unit` follows the value where it is spoken ("156 dpi").
+  constructor(onMove, unit = '') {
+    this.unit = unit;
     this.el = document.createElement('div');
     this.el.setAttribute('role', 'scrollbar');
     this.el.setAttribute('aria-orientation', 'horizontal');
@@ -35,6 +37,7 @@ export class ScrollBar {
     this.el.setAttribute('aria-valuemin', String(min));
     this.el.setAttribute('aria-valuemax', String(max));
     this.el.setAttribute('aria-valuenow', String(pos));
+    if (this.unit) this.el.setAttribute('aria-valuetext', `${pos} ${this.unit}`);
     const span = Math.max(1, max - min);
     const room = 100 - this.thumbPercent();
     this.thumb.style.width = `${this.thumbPercent()}%`;
