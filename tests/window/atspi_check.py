@@ -120,12 +120,16 @@ def check_screen(args):
             fault(f"{describe(c)} is labelled by \"{by[0].name}\"")
     if args.labels is not None and labels != args.labels:
         fault(f"{labels} labels shown, not {args.labels}")
-    by_name = {c.name: c for c in controls}
+    by_name = {}
+    for c in controls:
+        by_name.setdefault((c.name, c.getRole() == pyatspi.ROLE_LABEL), c)
+        by_name.setdefault(c.name, c)
     for name in args.labelled:
-        c = by_name.get(name)
-        if c is None or c.getRole() not in BOXES or not any(
-                t.name == name and t.getRole() == pyatspi.ROLE_LABEL
-                for t in targets(c, pyatspi.RELATION_LABELLED_BY)):
+        # Qt's lists report the tie from their label's side only.
+        box, label = by_name.get((name, False)), by_name.get((name, True))
+        if box is None or label is None or box.getRole() not in BOXES or (
+                label not in targets(box, pyatspi.RELATION_LABELLED_BY) and
+                box not in targets(label, pyatspi.RELATION_LABEL_FOR)):
             fault(f"no box labelled by \"{name}\"")
     for pair in args.radio:
         name, group = pair.split("=")
