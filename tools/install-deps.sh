@@ -12,7 +12,8 @@ for arg in "$@"; do
 done
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libfontconfig-dev qt6-qpa-plugins libgtest-dev
           libbenchmark-dev fonts-ipafont-gothic fonts-ipafont-mincho qt6-translations-l10n xvfb xauth
-          poppler-utils dpkg-dev file desktop-file-utils lintian xdotool imagemagick "${extra[@]}")
+          poppler-utils dpkg-dev file desktop-file-utils lintian xdotool imagemagick
+          dbus-x11 at-spi2-core python3-pyatspi "${extra[@]}")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

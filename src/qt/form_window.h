@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "ui/model.h"
 
@@ -29,6 +30,10 @@ public:
     bool scrolled() const { return scroll_ != nullptr; }
     QScrollArea* scroll_area() const { return scroll_; }
 
+    // The controls in the order a screen reader reads them.
+    const std::vector<QPointer<QWidget>>& reading_order() const { return reading_order_; }
+    void set_reading_order(std::vector<QPointer<QWidget>> order) { reading_order_ = std::move(order); }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -40,6 +45,7 @@ private:
     QSize design_;
     bool resizable_ = false;
     QScrollArea* scroll_ = nullptr;
+    std::vector<QPointer<QWidget>> reading_order_;
 };
 
 }  // namespace scanfee::qtview

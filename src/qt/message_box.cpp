@@ -88,6 +88,8 @@ std::unique_ptr<QMessageBox> make_message_box(QWidget* owner, const std::string&
                                              unix_line_ends(to_qt(text)), QMessageBox::NoButton,
                                              owner);
     box->setTextFormat(Qt::PlainText);
+    // A screen reader says what the box says, not only its caption.
+    box->setAccessibleDescription(box->text());
     QAbstractButton* escape = nullptr;
     const int escape_code = escape_answer(buttons);
     bool first = true;

@@ -1,16 +1,20 @@
 #include "qt/screen_view.h"
 
 #include <QAbstractScrollArea>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
 #include <cmath>
 
+#include "qt/accessibility.h"
 #include "qt/qt_text.h"
 #include "qt/paper_printer.h"
 #include "qt/widget_factory.h"
 #include "qt/widget_mirror.h"
 #include "qt/window_place.h"
+#include "ui/reading_order.h"
 #include "ui/user_actions.h"
 
 namespace scanfee::qtview {
@@ -34,11 +38,14 @@ ScreenView::ScreenView(ui::ScreenModel& model, ViewOptions options)
       dispatcher_(std::move(options.endings)),
       print_(std::move(options.print)),
       focus_rings_([](QWidget* w) {
-          // The styles show no focus on these: lists, the statement text,
-          // the scroll bar.
+          // The styles show no focus on these (lists, the statement text,
+          // the scroll bar), or one too faint to find (a dotted square
+          // inside a check box or radio button).
           return dynamic_cast<FormWindow*>(w->window()) &&
-                 (qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QScrollBar*>(w));
+                 (qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QScrollBar*>(w) ||
+                  qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w));
       }) {
+    install_accessibility();
     if (!print_) print_ = [](QWidget* owner, const QString& text, const QString& name) {
         print_with_dialog(owner, text, name);
     };
@@ -90,9 +97,22 @@ void ScreenView::build_form(ui::Form& form) {
         mirror_all(*control, *w, scale_);
     }
     stack_controls(form);
+    name_controls(form, *window);
     order_focus(form);
     bind_keys(form, *window);
     windows_.push_back(std::move(window));
+}
+
+void ScreenView::name_controls(const ui::Form& form, FormWindow& window) {
+    for (const auto& control : form.controls()) {
+        QWidget* w = built_widget(*control);
+        const ui::Control* label = control->labelled_by().empty() ? nullptr : form.find(control->labelled_by());
+        if (w) name_control(*control, *w, label ? built_widget(*label) : nullptr);
+    }
+    std::vector<QPointer<QWidget>> order;
+    for (const ui::Control* control : ui::reading_order(form))
+        if (QWidget* w = built_widget(*control)) order.emplace_back(w);
+    window.set_reading_order(std::move(order));
 }
 
 void ScreenView::stack_controls(const ui::Form& form) {

@@ -54,6 +54,8 @@ private:
     void build_form(ui::Form& form);
     QWidget* built_widget(const ui::Control& control) const;
     void stack_controls(const ui::Form& form);
+    // The names and the reading order a screen reader finds.
+    void name_controls(const ui::Form& form, FormWindow& window);
     void order_focus(const ui::Form& form);
     void bind_keys(ui::Form& form, FormWindow& window);
     void show_form(ui::Form& form, QWidget& window);

@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <type_traits>
 
+#include "qt/accessibility.h"
 #include "qt/group_box.h"
 #include "qt/input_limit.h"
 #include "qt/list_box.h"
@@ -126,6 +127,7 @@ QWidget* create_control_widget(ui::Control& c, QWidget* parent, const UserAction
             return nullptr;
     }
     widget->setObjectName(QString::fromStdString(c.name()));
+    mark_for_accessibility(c, *widget);
     return widget;
 }
 

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <optional>
 
+#include "qt/accessibility.h"
 #include "qt/font_map.h"
 #include "qt/form_window.h"
 #include "qt/input_limit.h"
@@ -261,6 +262,7 @@ void mirror_scroll(const ui::Control& c, QScrollBar& bar) {
     bar.setSingleStep(c.small_step());
     bar.setPageStep(c.large_step());
     bar.setValue(c.pos());
+    describe_value(bar);
 }
 
 void mirror_limits(const ui::Control& c, QWidget& w) {

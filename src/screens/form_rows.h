@@ -77,7 +77,8 @@ inline constexpr First checked = First::checked;
 
 // What a screen reader calls a box, list, combo box or scroll bar: the label
 // the design puts beside it, or a name of its own where the design has none;
-// a scroll bar also says the unit of its value.
+// a scroll bar also says the unit of its value. A label that shows an amount
+// is named so too: by the caption before it, or by what it is the amount of.
 struct Name {
     const char* label = "";  // a label of the same form
     const char* text = "";   // UTF-8

@@ -2,12 +2,16 @@
 // around its caption) when the keyboard brings the focus there.
 #include <QAbstractScrollArea>
 #include <QAbstractSlider>
+#include <QCheckBox>
+#include <QRadioButton>
 #include <QImage>
 #include <QWidget>
 
 #include "keyboard.h"
 #include "qt/view_fixture.h"
 #include "runtime/sjis.h"
+
+#include <cmath>
 
 namespace scanfee::qtview::testing {
 namespace {
@@ -44,6 +48,19 @@ bool is_frame(const Change& c) {
     const int w = c.box.width(), h = c.box.height();
     return w >= 8 && h >= 8 && c.top >= w / 2 && c.bottom >= w / 2 && c.left >= h / 2 &&
            c.right >= h / 2;
+}
+
+// The contrast ratio of two colours, as the web's guidelines measure it.
+double contrast(QRgb a, QRgb b) {
+    auto luminance = [](QRgb c) {
+        auto channel = [](int v) {
+            const double s = v / 255.0;
+            return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(qRed(c)) + 0.7152 * channel(qGreen(c)) + 0.0722 * channel(qBlue(c));
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 class FocusFrameTest : public ViewTest {
@@ -85,8 +102,15 @@ protected:
             // A list, the statement and the scroll bar are framed whole, not
             // only their current row.
             const QRect inner = device(QRect(w->mapTo(window, QPoint(2, 2)), w->size() - QSize(4, 4)));
-            if (qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QAbstractSlider*>(w)) {
+            if (qobject_cast<QAbstractScrollArea*>(w) || qobject_cast<QAbstractSlider*>(w) ||
+                qobject_cast<QCheckBox*>(w) || qobject_cast<QRadioButton*>(w)) {
                 EXPECT_TRUE(change.box.contains(inner)) << "only part of the control is framed";
+                // At least 2 pixels wide, at least 3:1 against what it covers.
+                const QPoint edge(change.box.left(), change.box.center().y());
+                for (int i = 0; i < int(2 * dpr); ++i) {
+                    const QPoint at = edge + QPoint(i, 0);
+                    EXPECT_GE(contrast(focused.pixel(at), left.pixel(at)), 3.0) << "at " << i;
+                }
             }
         }
     }

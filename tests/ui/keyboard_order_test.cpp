@@ -4,6 +4,7 @@
 
 #include "support/program_fixture.h"
 #include "ui/keyboard_order.h"
+#include "ui/reading_order.h"
 
 namespace scanfee::testing {
 namespace {
@@ -34,6 +35,30 @@ TEST_F(KeyboardOrderTest, TheSummaryScreensStopsAreThoseOfTheEdition) {
         EXPECT_EQ(names(ui::tab_stops(*this->c().MAINFORM)), c.stops);
         EXPECT_EQ(ui::first_focus(*this->c().MAINFORM), this->c().BUTTON5);
     }
+}
+
+// A screen reader reads a screen as the Tab key walks it: a caption just
+// before what it names, an amount in the row and column where it stands.
+TEST_F(KeyboardOrderTest, ScreensAreReadInTheOrderTheyAreSeen) {
+    start(EDITION_SHOP);
+    auto read = [](const ui::Control* form) {
+        std::string out;
+        for (const ui::Control* c : ui::reading_order(*static_cast<const ui::Form*>(form)))
+            out += (out.empty() ? "" : " ") + c->name();
+        return out;
+    };
+    EXPECT_EQ(read(c().MAINFORM),
+              "TEXT46 BUTTON5 TEXT41 BUTTON6 TEXT42 BUTTON9 TEXT45 BUTTON8 TEXT44 BUTTON7 TEXT43 "
+              "COMBO1 BUTTON15 TEXT9 TEXT10 TEXT39 TEXT40 TEXT15 TEXT16 TEXT49 TEXT50 CHECK8 "
+              "BUTTON4 BUTTON3 BUTTON2 TEXT1 TEXT2 TEXT3 TEXT4 TEXT5 TEXT6 TEXT7 TEXT8 TEXT11 TEXT12 "
+              "TEXT51 EDIT4 TEXT53 TEXT54 TEXT52 EDIT5 BUTTON1 TEXT55 EDIT7");
+    EXPECT_EQ(read(c().FORM2), "BUTTON10 BUTTON11 TEXT13 TEXT14 BUTTON20 LIST1");
+    EXPECT_EQ(read(c().FORM3),
+              "TEXT17 EDIT1 TEXT56 TEXT18 EDIT2 TEXT19 EDIT3 GROUP1 RADIO1 RADIO2 GROUP2 RADIO3 "
+              "RADIO4 RADIO5 TEXT20 TEXT21 BUTTON12 TEXT26 TEXT27 TEXT24 TEXT25 TEXT28 TEXT29 "
+              "TEXT22 TEXT23 TEXT37 TEXT38 TEXT30 CHECK6 TEXT31 CHECK1 TEXT33 CHECK3 TEXT34 CHECK4 "
+              "TEXT32 CHECK2 TEXT35 TEXT36 HSCROLL1 BUTTON13 CHECK7 BUTTON14");
+    EXPECT_EQ(read(c().FORM4), "TEXT47 LIST2 BUTTON17 BUTTON18 TEXT48 LIST3 BUTTON19 CHECK5 BUTTON16");
 }
 
 TEST_F(KeyboardOrderTest, ARadioGroupStopsAtItsCheckedButton) {
