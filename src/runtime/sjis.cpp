@@ -179,6 +179,47 @@ std::string to_utf8(std::string_view sjis) {
     return out;
 }
 
+namespace {
+
+// The bytes the CP932 character at `i` takes; 0 when it is none.
+size_t cp932_length(std::string_view sjis, size_t i) {
+    const auto b = static_cast<unsigned char>(sjis[i]);
+    if (b < 0x80 || (b >= FIRST_KATAKANA_BYTE && b <= LAST_KATAKANA_BYTE)) return 1;
+    if (!is_lead_byte(b) || i + 1 == sjis.size()) return 0;
+    return tables().decode(b, static_cast<unsigned char>(sjis[i + 1])) != 0 ? 2 : 0;
+}
+
+}  // namespace
+
+size_t first_invalid_cp932(std::string_view sjis) {
+    for (size_t i = 0; i < sjis.size();) {
+        const size_t n = cp932_length(sjis, i);
+        if (n == 0) return i;
+        i += n;
+    }
+    return std::string_view::npos;
+}
+
+std::string valid_cp932(std::string_view sjis, std::string_view replacement) {
+    if (is_valid_cp932(sjis)) return std::string(sjis);
+    std::string out;
+    out.reserve(sjis.size() + replacement.size());
+    for (size_t i = 0; i < sjis.size();) {
+        if (const size_t n = cp932_length(sjis, i)) {
+            out.append(sjis.substr(i, n));
+            i += n;
+            continue;
+        }
+        out.append(replacement);
+        const bool pair = is_lead_byte(static_cast<unsigned char>(sjis[i])) && i + 1 < sjis.size() &&
+                          is_trail_byte(static_cast<unsigned char>(sjis[i + 1]));
+        i += pair ? 2 : 1;
+    }
+    return out;
+}
+
+bool cp932_holds(char32_t c) { return c < 0x80 || tables().encode(c) != 0; }
+
 std::string to_utf8_lf(std::string_view sjis) {
     std::string text = to_utf8(sjis);
     std::erase(text, '\r');

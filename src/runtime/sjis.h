@@ -23,6 +23,21 @@ std::string to_utf8(std::string_view sjis);
 // as the LF of a terminal or a page.
 std::string to_utf8_lf(std::string_view sjis);
 
+// Where the first byte that is no CP932 character stands, or npos when the
+// text is CP932 throughout: a byte 80, A0 or FD-FF, a lead byte without a
+// trail byte after it, or a pair of bytes that shows no character.
+std::size_t first_invalid_cp932(std::string_view sjis);
+inline bool is_valid_cp932(std::string_view sjis) {
+    return first_invalid_cp932(sjis) == std::string_view::npos;
+}
+// The text with `replacement` (CP932) in place of each such byte, and of
+// each such pair as a whole; a lead byte before a byte that cannot follow
+// it is replaced alone, so that the byte after it stays.
+std::string valid_cp932(std::string_view sjis, std::string_view replacement);
+
+// True when CP932 holds the character (U+0000-U+007F included).
+bool cp932_holds(char32_t c);
+
 // True for the first byte of a two-byte CP932 character.
 constexpr bool is_lead_byte(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
