@@ -2,6 +2,7 @@
 
 #include "files/file_steps.h"
 #include "files/order_file_values.h"
+#include "files/text_utils.h"
 #include "runtime/input_file.h"
 #include "runtime/line_reader.h"
 #include "runtime/sjis.h"
@@ -28,6 +29,12 @@ std::optional<rt::int16> whole_number(const std::string& text) {
         if (value > 32767) return std::nullopt;
     }
     return static_cast<rt::int16>(value);
+}
+
+std::string title_too_long_reason() {
+    std::string limit = std::to_string(TITLE_MAX_BYTES);
+    全角数字化_SUB(limit);
+    return "タイトル名が長すぎます（"_sj + limit + "バイトまで）。"_sj;
 }
 
 rt::int16 digit_at(const std::string& text, size_t i) { return static_cast<rt::int16>(text[i] - '0'); }
@@ -191,6 +198,7 @@ private:
         if (holds_control_byte(t.title))
             fail("タイトル名に制御文字（改行やタブなど）が入っています。");
         if (!rt::is_valid_cp932(t.title)) fail("タイトル名に Shift-JIS の文字でないバイトがあります。");
+        if (t.title.size() > size_t(TITLE_MAX_BYTES)) fail(title_too_long_reason());
         if (++per_category_[size_t(t.category)] > SLOT_COUNT)
             fail("一つの種類のタイトルが１２１冊を超えています。");
         content_.titles.push_back(std::move(t));

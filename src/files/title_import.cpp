@@ -109,11 +109,8 @@ void read_lines(rt::LineReader& reader, const ImportForm& form, int room, int16 
             out.error = line.error();
             return;
         }
-        // A byte or pair that is no character becomes "■" here, before the
-        // line is split, so that no field ends in a lead byte that would
-        // take the separator or bracket after it.
-        std::string text = form.utf8 ? utf8_line_to_sjis(line.value())
-                                     : rt::valid_cp932(line.value(), "■"_sj);
+        // Before the line is split: no field may end in a lead byte.
+        std::string text = import_line(line.value(), form.utf8);
         if (text.size() > rt::MAX_LINE_BYTES) {
             out.refusal = line_too_long_reason(reader.lines_read());
             return;

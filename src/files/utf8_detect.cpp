@@ -104,8 +104,12 @@ bool looks_utf16(std::string_view head) {
 
 std::string utf8_line_to_sjis(std::string_view line) { return rt::to_sjis(line, "？"_sj); }
 
+std::string import_line(std::string_view line, bool utf8) {
+    return utf8 ? utf8_line_to_sjis(line) : rt::valid_cp932(line, "■"_sj);
+}
+
 std::string import_text(std::string bytes) {
-    if (!is_utf8_text(bytes)) return bytes;
+    if (!is_utf8_text(bytes)) return import_line(bytes, false);
     std::string_view text = bytes;
     if (text.starts_with(UTF8_BOM)) text.remove_prefix(UTF8_BOM.size());
     return utf8_line_to_sjis(text);

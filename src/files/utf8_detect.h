@@ -55,8 +55,15 @@ bool looks_utf16(std::string_view head);
 // Shift-JIS form and every malformed sequence becoming "？".
 std::string utf8_line_to_sjis(std::string_view line);
 
+// One line of an import file as the system holds it: a UTF-8 line as
+// above; a Shift-JIS line with "■" for each byte or pair that is no
+// character, so that no lead byte at the end of a field can take the
+// separator or bracket after it.
+std::string import_line(std::string_view line, bool utf8);
+
 // The text of a whole import file as the system holds it: UTF-8 text (as
-// above) converted without its byte-order mark, anything else unchanged.
+// above) converted without its byte-order mark, anything else as a
+// Shift-JIS line.
 std::string import_text(std::string bytes);
 
 }  // namespace scanfee::files
