@@ -30,7 +30,7 @@ std::string byte_count(std::uint64_t bytes) {
 }  // namespace
 
 std::string failure_text(const char* what, const rt::FileError& error) {
-    return rt::to_sjis(what) + "\r\n" + rt::to_sjis(error.path) + "\r\n" + "理由："_sj +
+    return rt::to_sjis(what) + "\r\n" + rt::to_sjis_shown(error.path) + "\r\n" + "理由："_sj +
            failure_reason(error);
 }
 
@@ -60,7 +60,7 @@ std::string read_failure_text(const rt::FileError& error) {
 }
 
 std::string bad_content_text(const std::string& path, const std::string& reason) {
-    return "次のファイルは読み込めない形式です。"_sj + "\r\n" + rt::to_sjis(path) + "\r\n" +
+    return "次のファイルは読み込めない形式です。"_sj + "\r\n" + rt::to_sjis_shown(path) + "\r\n" +
            "理由："_sj + reason;
 }
 

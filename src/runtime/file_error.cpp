@@ -31,7 +31,7 @@ std::string FileError::reason() const {
 
 std::string FileError::text() const {
     std::string text = reason();
-    if (!path.empty()) text += "\r\n" + to_sjis(path);
+    if (!path.empty()) text += "\r\n" + to_sjis_shown(path);
     return text;
 }
 

@@ -15,8 +15,16 @@ std::string to_sjis(std::string_view utf8);
 // CP932 cannot hold and of each malformed UTF-8 sequence.
 std::string to_sjis(std::string_view utf8, std::string_view replacement);
 
+// A file's name (UTF-8) for a message of the system's text: CP932 where it
+// holds the characters, and each character it does not hold kept whole
+// between the bytes FD and FE, which no CP932 text contains, so that the
+// message shows the name as it is ("😀壊れ.SAV", not "?壊れ.SAV"). Only for
+// texts that are shown; no file holds them.
+std::string to_sjis_shown(std::string_view utf8);
+
 // CP932 to UTF-8. Bytes that are not CP932 (0x80, 0xA0, 0xFD-0xFF, a lead
-// byte without its trail byte) become U+FFFD so that they show, never crash.
+// byte without its trail byte) become U+FFFD so that they show, never crash;
+// a character kept by to_sjis_shown shows as itself.
 std::string to_utf8(std::string_view sjis);
 
 // The same with every CR left out: the CR LF line ends of the system's text

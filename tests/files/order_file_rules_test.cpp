@@ -246,6 +246,17 @@ TEST_F(OrderFile, AFileLargerThanAnyOrderIsRefusedUnread) {
     EXPECT_EQ(snapshot(), before);
 }
 
+// A name with a character Shift-JIS lacks is shown as it is in the box.
+TEST_F(OrderFile, ARefusedFileIsNamedAsItIs) {
+    start(EDITION_SHOP);
+    const std::string path = tmp.path("😀壊れ.SAV");
+    TempDir::write(path, "not an order");
+    dialogs.seen.clear();
+    load(path);
+    ASSERT_EQ(dialogs.seen.size(), 2u);
+    EXPECT_NE(rt::to_utf8(dialogs.seen[1].text).find("\n" + path + "\r\n"), std::string::npos);
+}
+
 // The payment boxes' own limits are those the file is held to.
 TEST_F(OrderFile, PaymentLimitsAreThoseOfTheBoxes) {
     start(EDITION_SHOP);
