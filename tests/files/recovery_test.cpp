@@ -153,7 +153,7 @@ TEST_F(RecoveryTest, ADamagedCopyIsReportedAndSetAsideNeverFatal) {
 
 TEST_F(RecoveryTest, AFolderWhereNoCopyCanBeKeptIsReportedAndTheRunGoesOn) {
     TempDir::write(folder.path("blocked"), "a file where the folder should be");
-    for (const std::string under : {folder.path("blocked"), folder.path("blocked") + "/state"}) {
+    for (const std::string& under : {folder.path("blocked"), folder.path("blocked") + "/state"}) {
         SCOPED_TRACE(under);
         start(EDITION_CUSTOMER);
         app::keep_recovery_copy_in(under, EDITION_CUSTOMER);

@@ -164,7 +164,7 @@ TEST_F(TextFileTest, OpenFailuresComeBackAsValues) {
     }
     EXPECT_EQ(TextFileReader::open(path("big.txt"), 101).value().read_line().value().size(), 101u);
     // A pipe as the target of a save is no file to replace, nor a device.
-    for (const std::string target : {path("pipe"), std::string("/dev/null")}) {
+    for (const std::string& target : {path("pipe"), std::string("/dev/null")}) {
         Status saved = write_file_atomically(target, "x", WriteMode::Replace);
         ASSERT_TRUE(saved);
         EXPECT_EQ(saved->fault, FileFault::NotARegularFile);
