@@ -57,4 +57,10 @@ inline bool well_formed_cp932(std::string_view s) {
     return true;
 }
 
+// CP932 the program can show and print: well-formed, and every code one
+// that the conversion table maps to a character.
+inline bool valid_cp932(std::string_view s) {
+    return well_formed_cp932(s) && scanfee::rt::to_utf8(s).find("\xEF\xBF\xBD") == std::string::npos;
+}
+
 }  // namespace fuzzcheck

@@ -3,11 +3,13 @@
 // saves back to bytes that load to the same order and save to the same
 // bytes again; the file read from the disk and the same bytes in memory
 // give the same answer; a refused file is reported once and leaves the
-// order, boxes included, exactly as it was.
+// order, boxes included, exactly as it was; every text taken is CP932 and
+// every paper written from the order can be printed.
 #include "files/order_file.h"
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +18,8 @@
 
 #include "core/order_state.h"
 #include "core/program.h"
+#include "encodings.h"
+#include "files/application_papers.h"
 #include "files/order_file_format.h"
 #include "files/order_file_values.h"
 #include "fuzz_check.h"
@@ -86,11 +90,37 @@ void check_screen_rules() {
     FUZZ_CHECK(s.COUPONCOUNT >= 0 && s.COUPONCOUNT <= files::ORDER_FILE_COUPON_LIMIT);
     for (int i = 0; i < s.COUPONCOUNT; ++i)
         FUZZ_CHECK(files::coupon_refusal(s.COUPON[size_t(i)]).empty());
+    // Every text taken is CP932 the program can show and print.
+    FUZZ_CHECK(fuzzcheck::valid_cp932(c.EDIT7->text()));
+    for (int i = 0; i < s.COUPONCOUNT; ++i) FUZZ_CHECK(fuzzcheck::valid_cp932(s.COUPON[size_t(i)]));
+    auto flag = [](int16 value) { return value == 0 || value == 1; };
     for (int cat = 0; cat < CATEGORY_COUNT; ++cat)
         for (int t = 0; t < s.TITLECOUNT(cat); ++t) {
-            FUZZ_CHECK(!s.TITLE(t, cat).empty() && !files::holds_control_byte(s.TITLE(t, cat)));
+            const std::string& title = s.TITLE(t, cat);
+            FUZZ_CHECK(!title.empty() && !files::holds_control_byte(title));
+            FUZZ_CHECK(fuzzcheck::valid_cp932(title) && title.size() <= size_t(TITLE_MAX_BYTES));
             FUZZ_CHECK(s.WORK(t, cat) >= 0 && s.WORK(t, cat) <= 3);
+            FUZZ_CHECK(s.EDTYPE(t, cat) >= 0 && s.EDTYPE(t, cat) <= 2);
+            FUZZ_CHECK(flag(s.OPT_EDIT(t, cat)) && flag(s.OPT_NOMOIRE(t, cat)) &&
+                       flag(s.OPT_SINGLE(t, cat)) && flag(s.OPT_TRIM(t, cat)) &&
+                       flag(s.OPT_COMP(t, cat)) && flag(s.GIFT(t, cat)));
+            FUZZ_CHECK(s.GIFT(t, cat) == 0 || s.WORK(t, cat) >= 2);
         }
+}
+
+// Every paper written from the order can be printed: the printer's bounds,
+// CP932 it can show, no control byte but the line ends.
+void check_papers() {
+    const std::string papers[] = {files::request_sheet_bytes(), files::power_of_attorney_bytes(),
+                                  files::gift_deed_bytes(), files::management_data_bytes(),
+                                  files::work_statement_text()};
+    for (const std::string& paper : papers) {
+        FUZZ_CHECK(paper.size() <= files::PRINTABLE_PAPER_BYTES);
+        FUZZ_CHECK(std::count(paper.begin(), paper.end(), '\n') <= files::PRINTABLE_PAPER_LINES);
+        FUZZ_CHECK(fuzzcheck::valid_cp932(paper));
+        for (char b : paper)
+            FUZZ_CHECK(b == '\r' || b == '\n' || !files::holds_control_byte(std::string_view(&b, 1)));
+    }
 }
 
 void load(const std::string& bytes) {
@@ -127,5 +157,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     load(saved);
     FUZZ_CHECK(snapshot(Boxes::Amounts) == first);
     FUZZ_CHECK(files::order_file_bytes() == saved);
+    check_papers();
     return 0;
 }

@@ -16,6 +16,10 @@ inline constexpr int CATEGORY_COUNT = 5;   // 0 comics .. 4 photo and reference 
 inline constexpr int COUPON_SLOTS = 11;    // 0..10; at most 10 take part
 inline constexpr int COUPONS_COUNTED = 10;
 inline constexpr int ALIGN_LINE_COUNT = 251;
+// The longest title a slot holds, in bytes: the entry box takes no more and
+// an order file brings no more, so that every paper of the largest order
+// stays within what the printer takes.
+inline constexpr int TITLE_MAX_BYTES = 1000;
 
 enum Category : int16 {
     CAT_COMICS = 0,

@@ -8,11 +8,17 @@
 // OUTFILE writers put those bytes into FILENAME through the safe commit (the
 // previous file stays whole until the new one is complete) and report a
 // failure by a message box instead of ending the program.
+#include <cstddef>
 #include <string>
 
 #include "ui/events.h"
 
 namespace scanfee::files {
+
+// What the printer takes: every paper of every order that can be entered or
+// loaded stays within it (order titles are bounded to TITLE_MAX_BYTES).
+inline constexpr std::size_t PRINTABLE_PAPER_BYTES = 1024 * 1024;
+inline constexpr int PRINTABLE_PAPER_LINES = 20000;
 
 // The request sheet 依頼事項書: every title with its work content and
 // detail code, its category and its name.

@@ -30,7 +30,7 @@ std::string byte_count(std::uint64_t bytes) {
 }  // namespace
 
 std::string failure_text(const char* what, const rt::FileError& error) {
-    return rt::to_sjis(what) + "\r\n" + rt::to_sjis(error.path) + "\r\n" + "理由："_sj +
+    return rt::to_sjis(what) + "\r\n" + rt::to_sjis_shown(error.path) + "\r\n" + "理由："_sj +
            failure_reason(error);
 }
 
@@ -47,11 +47,7 @@ std::string line_reason(std::size_t line_number, const std::string& reason) {
     return std::to_string(line_number) + "行目："_sj + reason;
 }
 
-std::string failure_reason(const rt::FileError& error) {
-    std::string reason = rt::error_message(error.number);
-    if (reason.empty()) reason = rt::to_sjis("エラー[" + std::to_string(error.number) + "]");
-    return reason;
-}
+std::string failure_reason(const rt::FileError& error) { return error.reason(); }
 
 std::string file_error_caption() { return "ファイルエラーメッセージ"_sj; }
 
@@ -64,7 +60,7 @@ std::string read_failure_text(const rt::FileError& error) {
 }
 
 std::string bad_content_text(const std::string& path, const std::string& reason) {
-    return "次のファイルは読み込めない形式です。"_sj + "\r\n" + rt::to_sjis(path) + "\r\n" +
+    return "次のファイルは読み込めない形式です。"_sj + "\r\n" + rt::to_sjis_shown(path) + "\r\n" +
            "理由："_sj + reason;
 }
 
@@ -109,9 +105,21 @@ bool choose_open_file(const ui::Form* owner, const std::string& title,
     return true;
 }
 
+namespace {
+
+FileHandover& handover() {
+    static FileHandover the_handover;
+    return the_handover;
+}
+
+}  // namespace
+
+void set_file_handover(FileHandover next) { handover() = std::move(next); }
+
 bool commit_file(const ui::Form* owner, const rt::TextFileWriter& writer) {
-    if (rt::Status failed =
-            rt::write_file_atomically(writer.path(), writer.bytes(), rt::WriteMode::Replace)) {
+    rt::Status failed = rt::write_file_atomically(writer.path(), writer.bytes(), rt::WriteMode::Replace);
+    if (!failed && handover()) failed = handover()(writer.path());
+    if (failed) {
         report_write_failure(owner, *failed);
         return false;
     }

@@ -7,6 +7,7 @@
 // program and never touches the order.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "runtime/file_error.h"
@@ -30,6 +31,12 @@ bool choose_save_file(const ui::Form* owner, const std::string& title,
 // folder.
 bool choose_open_file(const ui::Form* owner, const std::string& title,
                       const std::string& default_name, const std::string& filter);
+
+// What becomes of a file once it is written: nothing more on a disk; the
+// page hands it to the browser as a download, which can fail. A failure
+// counts as a failed save.
+using FileHandover = std::function<rt::Status(const std::string& path)>;
+void set_file_handover(FileHandover handover);
 
 // Puts the collected lines on the disk at the writer's path, replacing a
 // file of that name in one step: the old file stays whole until the new one

@@ -2,6 +2,7 @@
 
 #include "files/file_steps.h"
 #include "files/order_file_values.h"
+#include "files/text_utils.h"
 #include "runtime/input_file.h"
 #include "runtime/line_reader.h"
 #include "runtime/sjis.h"
@@ -28,6 +29,12 @@ std::optional<rt::int16> whole_number(const std::string& text) {
         if (value > 32767) return std::nullopt;
     }
     return static_cast<rt::int16>(value);
+}
+
+std::string title_too_long_reason() {
+    std::string limit = std::to_string(TITLE_MAX_BYTES);
+    全角数字化_SUB(limit);
+    return "タイトル名が長すぎます（"_sj + limit + "バイトまで）。"_sj;
 }
 
 rt::int16 digit_at(const std::string& text, size_t i) { return static_cast<rt::int16>(text[i] - '0'); }
@@ -82,6 +89,8 @@ private:
             content_.name = rt::MID(line_, 12);
             if (holds_control_byte(*content_.name))
                 fail("お客様氏名に制御文字（改行やタブなど）が入っています。");
+            if (!rt::is_valid_cp932(*content_.name))
+                fail("お客様氏名に Shift-JIS の文字でないバイトがあります。");
             next();
         }
         if (rt::LEFT(line_, 6) == "前受額"_sj) {
@@ -162,22 +171,34 @@ private:
         // an order with a 0-yen title writes no papers. 0 is a title that the
         // import brought and no one has opened yet: the program saves it so.
         if (t.work > 3) fail("作業内容が１～３ではありません。");
+        // The kind group offers 1 and 2; 0 is the kind of a slot no one has
+        // set (magazines and photo books, and imported titles).
+        if (t.edtype > 2) fail("本の種別が１か２ではありません。");
         if (f1.size() == 4) t.comp = digit_at(f1, 3);
+        if (t.comp > 1) fail("補償の項目が０か１ではありません。");
         if (!all_digits(f2) || f2.size() != 4)
             fail("２番目の項目（オプション）が４桁の数字ではありません。");
         for (size_t i = 0; i < 4; ++i) t.options[i] = digit_at(f2, i);
+        for (rt::int16 option : t.options)
+            if (option > 1) fail("２番目の項目（オプション）の数字が０か１ではありません。");
         std::optional<rt::int16> dpi = whole_number(f3);
         if (!dpi || *dpi < ORDER_FILE_DPI_MIN || *dpi > ORDER_FILE_DPI_MAX)
             fail("解像度が５０～６００の整数ではありません。");
         t.dpi = *dpi;
         std::optional<rt::int16> gift = whole_number(f4);
         if (!gift) fail("贈与の項目が数字ではありません。");
+        if (*gift > 1) fail("贈与の項目が０か１ではありません。");
         t.gift = *gift;
+        // The gift box is offered only for a title that is scanned.
+        if (t.gift == 1 && t.work != 2 && t.work != 3)
+            fail("データ化しないタイトルに贈与が付いています。");
         t.title = text.substr(commas[3] + 1);
         // An empty title marks a free slot and would hide every later title.
         if (t.title.empty()) fail("タイトル名がありません。");
         if (holds_control_byte(t.title))
             fail("タイトル名に制御文字（改行やタブなど）が入っています。");
+        if (!rt::is_valid_cp932(t.title)) fail("タイトル名に Shift-JIS の文字でないバイトがあります。");
+        if (t.title.size() > size_t(TITLE_MAX_BYTES)) fail(title_too_long_reason());
         if (++per_category_[size_t(t.category)] > SLOT_COUNT)
             fail("一つの種類のタイトルが１２１冊を超えています。");
         content_.titles.push_back(std::move(t));
@@ -197,7 +218,10 @@ OrderFileParse parse(rt::InputFile& file) {
         rt::Result<rt::LineEnd> ends = rt::line_end_of(file);
         if (!ends) throw Unreadable{ends.error()};
         rt::LineReader lines(file, ends.value());
-        parsed.content = Parser(lines).run();
+        OrderFileContent content = Parser(lines).run();
+        // A file written to meanwhile may be half the old order and half the new.
+        if (rt::Status changed = file.unchanged()) throw Unreadable{*changed};
+        parsed.content = std::move(content);
     } catch (Refused& refused) {
         parsed.refusal = std::move(refused.reason);
     } catch (Unreadable& unreadable) {

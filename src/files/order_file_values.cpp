@@ -40,6 +40,7 @@ std::optional<rt::single> payment(std::string_view text, int digits) {
 std::string coupon_refusal(std::string_view coupon) {
     if (holds_control_byte(coupon))
         return "割引券の番号に制御文字（改行やタブなど）が入っています。"_sj;
+    if (!rt::is_valid_cp932(coupon)) return "割引券の番号に Shift-JIS の文字でないバイトがあります。"_sj;
     if (coupon.size() > COUPON_BYTES) return "割引券の番号が１０文字を超えています。"_sj;
     if (!summary::has_valid_amount(std::string(coupon)))
         return "その割引券の番号では正しい割引額が出ません（９文字目は３か４、１０文字目は１～９）。"_sj;

@@ -73,7 +73,7 @@ void set_aside(Recovery& r, const std::string& why) {
                        utf8_line(r.store->where()) + "理由："_sj + why + "\r\n";
     rt::Result<std::string> moved = r.store->set_aside();
     if (moved) {
-        text += "控えは次の名前で残してあります。"_sj + "\r\n" + rt::to_sjis(moved.value());
+        text += "控えは次の名前で残してあります。"_sj + "\r\n" + rt::to_sjis_shown(moved.value());
     } else {
         text += "控えを別の名前に移せませんでした。"_sj + "\r\n" + "理由："_sj +
                 failure_reason(moved.error());

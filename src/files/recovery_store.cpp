@@ -66,9 +66,11 @@ rt::Result<std::unique_ptr<RecoveryStore>> folder_recovery_store(const std::stri
     const std::string edition_name = edition == EDITION_SHOP ? "shop" : "customer";
     for (int n = 1; n <= STORE_SLOTS; ++n) {
         std::string stem = n == 1 ? edition_name : edition_name + "-" + std::to_string(n);
-        if (auto lock = rt::FileLock::try_take(dir + stem + ".lock"))
+        auto lock = rt::FileLock::try_take(dir + stem + ".lock");
+        if (!lock) return lock.error();
+        if (lock.value())
             return std::unique_ptr<RecoveryStore>(
-                std::make_unique<FolderStore>(dir, stem, std::move(lock)));
+                std::make_unique<FolderStore>(dir, stem, std::move(lock).value()));
     }
     return rt::FileError{rt::ERR_FILE_IN_USE, dir, "every copy is held by another run"};
 }

@@ -53,6 +53,7 @@ constexpr size_t MAX_PARTS = 2;
 struct ImportForm {
     rt::LineEnd line_end = rt::LineEnd::CarriageReturn;
     bool utf8 = false;
+    bool utf16 = false;  // refused: no line of it is text of ours
 };
 
 // The first pass: any CR in the file, and UTF-8 or not. It stops as soon as
@@ -60,7 +61,10 @@ struct ImportForm {
 rt::Result<ImportForm> form_of(rt::InputFile& file) {
     Utf8Detector detector;
     bool carriage_return = false;
+    std::string head;
     rt::Status failed = rt::look_through(file, [&](std::string_view piece) {
+        if (head.size() < UTF16_LOOK_BYTES)
+            head.append(piece.substr(0, UTF16_LOOK_BYTES - head.size()));
         detector.feed(piece);
         carriage_return = carriage_return || piece.find('\r') != std::string_view::npos;
         return !(carriage_return && detector.settled());
@@ -69,6 +73,7 @@ rt::Result<ImportForm> form_of(rt::InputFile& file) {
     ImportForm form;
     form.line_end = carriage_return ? rt::LineEnd::CarriageReturn : rt::LineEnd::LineFeed;
     form.utf8 = detector.is_utf8();
+    form.utf16 = !form.utf8 && looks_utf16(head);
     if (form.utf8 && detector.has_mark()) {
         char mark[UTF8_BOM.size()];
         rt::Result<std::size_t> skipped = file.read(mark, sizeof mark);
@@ -104,7 +109,8 @@ void read_lines(rt::LineReader& reader, const ImportForm& form, int room, int16 
             out.error = line.error();
             return;
         }
-        std::string text = form.utf8 ? utf8_line_to_sjis(line.value()) : std::move(line).value();
+        // Before the line is split: no field may end in a lead byte.
+        std::string text = import_line(line.value(), form.utf8);
         if (text.size() > rt::MAX_LINE_BYTES) {
             out.refusal = line_too_long_reason(reader.lines_read());
             return;
@@ -139,12 +145,19 @@ ImportLines import_lines(const std::string& path, int room, int16 category) {
         out.error = form.error();
         return out;
     }
+    if (form.value().utf16) {
+        out.refusal = "UTF-16 のファイルです。Shift-JIS か UTF-8 で保存したファイルを選んでください。"_sj;
+        return out;
+    }
     rt::LineReader reader(file.value(), form.value().line_end,
                           form.value().utf8 ? 3 * rt::MAX_LINE_BYTES : rt::MAX_LINE_BYTES);
     rt::Result<bool> empty = reader.at_end();
     if (!empty) out.error = empty.error();
     else if (empty.value()) out.refusal = "データが１行もありません。"_sj;
     else read_lines(reader, form.value(), room, category, out);
+    if (out.ok()) {
+        if (rt::Status changed = file.value().unchanged()) out.error = *changed;
+    }
     return out;
 }
 

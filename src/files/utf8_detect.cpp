@@ -1,5 +1,7 @@
 #include "files/utf8_detect.h"
 
+#include <algorithm>
+
 #include "runtime/sjis.h"
 
 namespace scanfee::files {
@@ -39,6 +41,7 @@ bool Utf8Detector::take(unsigned char b) {
         if (!form) return false;
         open_length_ = 1;
         needed_ = form->length;
+        code_point_ = b & (0x7F >> form->length);
         second_low_ = form->second_low;
         second_high_ = form->second_high;
         return true;
@@ -46,9 +49,13 @@ bool Utf8Detector::take(unsigned char b) {
     const bool fits = open_length_ == 1 ? b >= second_low_ && b <= second_high_
                                         : b >= 0x80 && b <= 0xBF;
     if (!fits) return false;
+    code_point_ = (code_point_ << 6) | (b & 0x3F);
     if (++open_length_ == needed_) {
         if (needed_ >= 3) long_sequence_ = true;
         open_length_ = 0;
+        // Valid UTF-8 of a character that CP932 cannot hold is no text of
+        // ours in UTF-8: Shift-JIS bytes that happen to pair up the same way.
+        if (!rt::cp932_holds(code_point_)) return false;
     }
     return true;
 }
@@ -81,10 +88,28 @@ bool is_utf8_text(std::string_view bytes) {
     return detector.is_utf8();
 }
 
+bool looks_utf16(std::string_view head) {
+    if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) return true;
+    // Text of ASCII in UTF-16 has a NUL in every other byte; no Shift-JIS
+    // or UTF-8 text has NULs at all, let alone on one side only.
+    std::size_t nuls[2] = {0, 0};
+    const std::size_t n = std::min(head.size(), UTF16_LOOK_BYTES) & ~std::size_t(1);
+    for (std::size_t i = 0; i < n; ++i)
+        if (head[i] == '\0') ++nuls[i % 2];
+    const std::size_t pairs = n / 2;
+    for (int side = 0; side < 2; ++side)
+        if (nuls[1 - side] == 0 && nuls[side] >= 2 && nuls[side] * 4 >= pairs) return true;
+    return false;
+}
+
 std::string utf8_line_to_sjis(std::string_view line) { return rt::to_sjis(line, "？"_sj); }
 
+std::string import_line(std::string_view line, bool utf8) {
+    return utf8 ? utf8_line_to_sjis(line) : rt::valid_cp932(line, "■"_sj);
+}
+
 std::string import_text(std::string bytes) {
-    if (!is_utf8_text(bytes)) return bytes;
+    if (!is_utf8_text(bytes)) return import_line(bytes, false);
     std::string_view text = bytes;
     if (text.starts_with(UTF8_BOM)) text.remove_prefix(UTF8_BOM.size());
     return utf8_line_to_sjis(text);

@@ -11,6 +11,7 @@
 
 #include "qt/dialog_look.h"
 #include "qt/qt_text.h"
+#include "runtime/file_filter.h"
 #include "runtime/sjis.h"
 #include "ui/dialogs.h"
 
@@ -136,6 +137,11 @@ void FileDialog::accept() {
     const QStringList files = selectedFiles();
     if (acceptMode() == QFileDialog::AcceptSave && !files.isEmpty()) {
         const QFileInfo chosen(files.first());
+        if (const std::string refusal = rt::save_name_refusal(chosen.fileName().toStdString());
+            !refusal.empty()) {
+            QMessageBox::warning(this, windowTitle(), to_qt(refusal));
+            return;
+        }
         // A folder typed as the name is opened by the dialog itself; a file in
         // a folder that does not exist cannot be written.
         if (!chosen.isDir() && !chosen.dir().exists()) {

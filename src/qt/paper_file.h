@@ -8,11 +8,14 @@
 #include <string>
 #include <string_view>
 
+#include "files/application_papers.h"
+
 namespace scanfee::qtview {
 
-// Far beyond any paper of the largest order (121 titles in each category).
-inline constexpr qint64 MAX_PAPER_BYTES = 1024 * 1024;
-inline constexpr int MAX_PAPER_LINES = 20000;
+// Far beyond any paper of the largest order (121 titles in each category,
+// each as long as a title may be: files/application_papers.h).
+inline constexpr qint64 MAX_PAPER_BYTES = files::PRINTABLE_PAPER_BYTES;
+inline constexpr int MAX_PAPER_LINES = files::PRINTABLE_PAPER_LINES;
 
 // The system's text as a paper shows it: byte 0x5C is the yen sign of
 // Shift-JIS (the papers write amounts as "\1400"), a tab reaches the next

@@ -12,10 +12,28 @@
 
 namespace scanfee::rt {
 
+// What a number alone would misname: the reason the user is told instead.
+enum class FileFault {
+    None,             // the number's own message says it
+    ReadOnly,         // the file system takes no writing
+    NotAFolder,       // a folder was wanted, and a file stands under that name
+    IsAFolder,        // a file was wanted, and a folder stands under that name
+    NotARegularFile,  // a named pipe, a device, a socket or a symbolic link where none may be
+    ChangedWhileRead, // written to by someone else while the program read it
+    NotHandedOver,    // the browser took no download of the file
+};
+
+// The reason of a fault (Shift-JIS); empty for FileFault::None.
+std::string fault_message(FileFault fault);
+
 struct FileError {
     int number = ERR_SYSTEM;  // an ErrorNumber: 63 not found, 64 exists, 67 disk full, ...
     std::string path;         // native UTF-8 path
     std::string detail;       // what failed, in the system's words (UTF-8), for diagnostics
+    FileFault fault = FileFault::None;
+
+    // The reason for the user (Shift-JIS): the fault's, or the number's message.
+    std::string reason() const;
 
     // Shift-JIS text for a message box: the message of the number and the path.
     std::string text() const;

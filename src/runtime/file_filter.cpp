@@ -122,6 +122,13 @@ DefaultPath split_default_path(std::string_view path) {
     return DefaultPath{std::string(path.substr(0, cut)), std::string(path.substr(cut))};
 }
 
+std::string save_name_refusal(std::string_view utf8_name) {
+    if (utf8_name.find_first_of("*?") == std::string_view::npos) return {};
+    return to_sjis("「" + std::string(utf8_name) +
+                   "」はファイル名ではありません（* と ? はファイルを絞り込む文字です）。"
+                   "保存するファイルの名前を入力してください。");
+}
+
 std::string every_file_caption() { return to_sjis("すべてのファイル (*)"); }
 
 FilterList open_dialog_filters(FilterList list) {

@@ -38,6 +38,11 @@ std::string every_file_caption();
 bool matches_filter_pattern(std::string_view sjis_pattern, std::string_view utf8_file_name);
 bool matches_filter(const FileFilter& filter, std::string_view utf8_file_name);
 
+// Why a name typed into a save dialog names no file, in the user's words
+// (Shift-JIS), or empty when it is a name: a "*" or "?" makes it a pattern
+// of the filter, as the proposed "*.SAV" is, not the name of a file.
+std::string save_name_refusal(std::string_view utf8_name);
+
 // Where a dialog opens and which name it proposes: the default path split
 // at its last "/". An empty folder is the current folder.
 struct DefaultPath {

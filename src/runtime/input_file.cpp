@@ -9,21 +9,28 @@
 #include <cstring>
 #include <utility>
 
+#include "runtime/open_file.h"
+
 namespace scanfee::rt {
+namespace {
+
+FileError changed_failure(const std::string& path) {
+    return FileError{ERR_ACCESS_DENIED, path, "changed while read", FileFault::ChangedWhileRead};
+}
+
+}  // namespace
 
 InputFile::InputFile(int fd, std::uint64_t size, std::string path)
     : fd_(fd), size_(size), path_(std::move(path)) {}
 
 Result<InputFile> InputFile::open(const std::string& path) {
-    // O_NONBLOCK: a named pipe must not hang the program at open.
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return error_from_errno(errno, path, "open");
-    InputFile file(fd, 0, path);
+    Result<int> fd = open_regular_file(path, O_RDONLY);
+    if (!fd) return fd.error();
+    InputFile file(fd.value(), 0, path);
     struct stat info {};
-    if (::fstat(fd, &info) != 0) return error_from_errno(errno, path, "stat");
-    if (S_ISDIR(info.st_mode)) return FileError{ERR_ACCESS_DENIED, path, "is a folder"};
-    if (!S_ISREG(info.st_mode)) return FileError{ERR_ACCESS_DENIED, path, "not a regular file"};
+    if (::fstat(fd.value(), &info) != 0) return error_from_errno(errno, path, "stat");
     file.size_ = static_cast<std::uint64_t>(info.st_size);
+    file.modified_ = info.st_mtim;
     return file;
 }
 
@@ -38,6 +45,7 @@ InputFile::InputFile(InputFile&& other) noexcept
       memory_(other.memory_),
       size_(other.size_),
       position_(other.position_),
+      modified_(other.modified_),
       path_(std::move(other.path_)) {}
 
 InputFile& InputFile::operator=(InputFile&& other) noexcept {
@@ -47,6 +55,7 @@ InputFile& InputFile::operator=(InputFile&& other) noexcept {
         memory_ = other.memory_;
         size_ = other.size_;
         position_ = other.position_;
+        modified_ = other.modified_;
         path_ = std::move(other.path_);
     }
     return *this;
@@ -69,11 +78,20 @@ Result<std::size_t> InputFile::read(char* into, std::size_t n) {
         ssize_t got = ::read(fd_, into, n);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return error_from_errno(errno, path_, "read");
-        // A file that shrank ends where it ends now.
-        if (got == 0) size_ = position_;
+        if (got == 0) return changed_failure(path_);
         position_ += static_cast<std::uint64_t>(got);
         return static_cast<std::size_t>(got);
     }
+}
+
+Status InputFile::unchanged() const {
+    if (fd_ < 0) return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) return error_from_errno(errno, path_, "stat");
+    if (static_cast<std::uint64_t>(info.st_size) != size_ || info.st_mtim.tv_sec != modified_.tv_sec ||
+        info.st_mtim.tv_nsec != modified_.tv_nsec)
+        return changed_failure(path_);
+    return std::nullopt;
 }
 
 Status InputFile::rewind() {

@@ -7,14 +7,18 @@
 #include <string>
 #include <string_view>
 
+#include <ctime>
+
 #include "runtime/file_error.h"
 
 namespace scanfee::rt {
 
 class InputFile {
 public:
-    // A regular file, opened for reading; its size is taken now, and no more
-    // than that is ever read, however the file grows meanwhile.
+    // A regular file, opened for reading (a pipe, a device or a folder is
+    // refused at once); its size is taken now, and no more than that is ever
+    // read, however the file grows meanwhile. A file that shrinks while it
+    // is read is a failure of the read.
     static Result<InputFile> open(const std::string& path);
     // Bytes the caller keeps alive while they are read.
     static InputFile of_bytes(std::string_view bytes, std::string path = {});
@@ -32,6 +36,10 @@ public:
     Result<std::size_t> read(char* into, std::size_t n);
     // Back to the first byte, for a second pass.
     Status rewind();
+    // A failure when the file's size or time of change is no longer what it
+    // was at open: it was written to while it was read, and what was read
+    // may be neither the old file nor the new one.
+    Status unchanged() const;
 
 private:
     InputFile(int fd, std::uint64_t size, std::string path);
@@ -40,6 +48,7 @@ private:
     std::string_view memory_;
     std::uint64_t size_ = 0;
     std::uint64_t position_ = 0;
+    timespec modified_{};
     std::string path_;
 };
 

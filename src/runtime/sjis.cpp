@@ -152,13 +152,49 @@ std::string to_sjis(std::string_view utf8, std::string_view replacement) {
     return out;
 }
 
+namespace {
+
+constexpr char KEPT_OPEN = '\xFD', KEPT_CLOSE = '\xFE';
+
+// The length of a character kept by to_sjis_shown at the start of `s`, its
+// marks included; 0 when none stands there.
+size_t kept_length(std::string_view s) {
+    if (s.size() < 3 || s[0] != KEPT_OPEN) return 0;
+    const Utf8Char c = read_utf8(s.substr(1));
+    return c.length > 0 && c.code_point >= 0x80 && s.size() > c.length + 1 && s[c.length + 1] == KEPT_CLOSE
+               ? c.length + 2
+               : 0;
+}
+
+}  // namespace
+
+std::string to_sjis_shown(std::string_view utf8) {
+    std::string out;
+    while (!utf8.empty()) {
+        const Utf8Char c = read_utf8(utf8);
+        const size_t n = c.length == 0 ? invalid_utf8_length(utf8) : c.length;
+        if (c.length == 0 || cp932_holds(c.code_point)) {
+            out += to_sjis(utf8.substr(0, n));
+        } else {
+            out += KEPT_OPEN;
+            out.append(utf8.substr(0, n));
+            out += KEPT_CLOSE;
+        }
+        utf8.remove_prefix(n);
+    }
+    return out;
+}
+
 std::string to_utf8(std::string_view sjis) {
     const Tables& t = tables();
     std::string out;
     out.reserve(sjis.size() * 3 / 2);
     for (size_t i = 0; i < sjis.size();) {
         const auto b = static_cast<unsigned char>(sjis[i]);
-        if (b < 0x80) {
+        if (const size_t kept = b == 0xFD ? kept_length(sjis.substr(i)) : 0) {
+            out.append(sjis.substr(i + 1, kept - 2));
+            i += kept;
+        } else if (b < 0x80) {
             out += static_cast<char>(b);
             ++i;
         } else if (b >= FIRST_KATAKANA_BYTE && b <= LAST_KATAKANA_BYTE) {
@@ -178,6 +214,47 @@ std::string to_utf8(std::string_view sjis) {
     }
     return out;
 }
+
+namespace {
+
+// The bytes the CP932 character at `i` takes; 0 when it is none.
+size_t cp932_length(std::string_view sjis, size_t i) {
+    const auto b = static_cast<unsigned char>(sjis[i]);
+    if (b < 0x80 || (b >= FIRST_KATAKANA_BYTE && b <= LAST_KATAKANA_BYTE)) return 1;
+    if (!is_lead_byte(b) || i + 1 == sjis.size()) return 0;
+    return tables().decode(b, static_cast<unsigned char>(sjis[i + 1])) != 0 ? 2 : 0;
+}
+
+}  // namespace
+
+size_t first_invalid_cp932(std::string_view sjis) {
+    for (size_t i = 0; i < sjis.size();) {
+        const size_t n = cp932_length(sjis, i);
+        if (n == 0) return i;
+        i += n;
+    }
+    return std::string_view::npos;
+}
+
+std::string valid_cp932(std::string_view sjis, std::string_view replacement) {
+    if (is_valid_cp932(sjis)) return std::string(sjis);
+    std::string out;
+    out.reserve(sjis.size() + replacement.size());
+    for (size_t i = 0; i < sjis.size();) {
+        if (const size_t n = cp932_length(sjis, i)) {
+            out.append(sjis.substr(i, n));
+            i += n;
+            continue;
+        }
+        out.append(replacement);
+        const bool pair = is_lead_byte(static_cast<unsigned char>(sjis[i])) && i + 1 < sjis.size() &&
+                          is_trail_byte(static_cast<unsigned char>(sjis[i + 1]));
+        i += pair ? 2 : 1;
+    }
+    return out;
+}
+
+bool cp932_holds(char32_t c) { return c < 0x80 || tables().encode(c) != 0; }
 
 std::string to_utf8_lf(std::string_view sjis) {
     std::string text = to_utf8(sjis);

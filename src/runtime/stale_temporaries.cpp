@@ -1,5 +1,6 @@
 #include "runtime/stale_temporaries.h"
 
+#include "runtime/open_file.h"
 #include "runtime/state_folder.h"
 
 #include <dirent.h>
@@ -60,8 +61,9 @@ std::pair<int, int> sweep(const std::string& folder, bool remove) {
 // any journal of ours.
 std::string read_journal() {
     std::string text;
-    int fd = ::open(journal().c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return text;
+    Result<int> opened = open_regular_file(journal(), O_RDONLY);
+    if (!opened) return text;
+    const int fd = opened.value();
     char buffer[4096];
     for (;;) {
         ssize_t n = ::read(fd, buffer, sizeof buffer);
@@ -93,10 +95,10 @@ std::vector<std::string> journal_folders() {
 void write_journal(const std::string& text, int flags) {
     const size_t slash = journal().rfind('/');
     if (slash != std::string::npos && slash > 0) (void)make_folders(journal().substr(0, slash));
-    int fd = ::open(journal().c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | flags, 0600);
-    if (fd < 0) return;
-    [[maybe_unused]] ssize_t written = ::write(fd, text.data(), text.size());
-    ::close(fd);
+    Result<int> opened = open_regular_file(journal(), O_WRONLY | O_CREAT | flags);
+    if (!opened) return;
+    [[maybe_unused]] ssize_t written = ::write(opened.value(), text.data(), text.size());
+    ::close(opened.value());
 }
 
 }  // namespace

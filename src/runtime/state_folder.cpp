@@ -1,5 +1,6 @@
 #include "runtime/state_folder.h"
 
+#include "runtime/open_file.h"
 #include "runtime/text_file.h"
 
 #include <fcntl.h>
@@ -45,12 +46,15 @@ Status move_file(const std::string& path, const std::string& to) {
 
 FileLock::~FileLock() { ::close(fd_); }
 
-std::unique_ptr<FileLock> FileLock::try_take(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (fd < 0) return nullptr;
+Result<std::unique_ptr<FileLock>> FileLock::try_take(const std::string& path) {
+    Result<int> opened = open_regular_file(path, O_RDWR | O_CREAT, 0600, false);
+    if (!opened) return opened.error();
+    const int fd = opened.value();
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int err = errno;
         ::close(fd);
-        return nullptr;
+        if (err == EWOULDBLOCK) return std::unique_ptr<FileLock>();
+        return error_from_errno(err, path, "lock");
     }
     return std::unique_ptr<FileLock>(new FileLock(fd));
 }

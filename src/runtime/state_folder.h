@@ -30,8 +30,10 @@ public:
     FileLock& operator=(const FileLock&) = delete;
 
     // The lock on `path` (created when missing), or nothing when another
-    // process holds it or the file cannot be opened.
-    static std::unique_ptr<FileLock> try_take(const std::string& path);
+    // process holds it; a failure when the file cannot be opened. A lock
+    // file is never followed through a symbolic link, nor is anything but
+    // a regular file one.
+    static Result<std::unique_ptr<FileLock>> try_take(const std::string& path);
 
 private:
     explicit FileLock(int fd) : fd_(fd) {}

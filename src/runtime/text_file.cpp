@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 
+#include "runtime/open_file.h"
 #include "runtime/stale_temporaries.h"
 
 namespace scanfee::rt {
@@ -74,7 +75,7 @@ Result<std::string> create_temporary(const std::string& folder, const std::strin
 // Best effort: the rename is done and the file complete; a folder that cannot
 // be synced (some file systems refuse) is no reason to report a failure.
 void sync_folder(const std::string& folder) {
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
@@ -108,8 +109,11 @@ int rename_no_replace(const std::string& from, const std::string& to) {
 Status write_file_atomically(const std::string& path, std::string_view bytes, WriteMode mode) {
     struct stat existing {};
     bool exists = ::stat(path.c_str(), &existing) == 0;
+    // A pipe or a device under the name is no file to replace.
     if (exists && S_ISDIR(existing.st_mode))
-        return FileError{ERR_ACCESS_DENIED, path, "is a folder"};
+        return FileError{ERR_ACCESS_DENIED, path, "is a folder", FileFault::IsAFolder};
+    if (exists && !S_ISREG(existing.st_mode))
+        return FileError{ERR_ACCESS_DENIED, path, "not a regular file", FileFault::NotARegularFile};
     if (exists && mode == WriteMode::CreateNew)
         return FileError{ERR_ALREADY_EXISTS, path, "exists already"};
 
@@ -145,13 +149,11 @@ Status write_file_atomically(const std::string& path, std::string_view bytes, Wr
 }
 
 Result<std::string> read_file_bytes(const std::string& path, std::size_t max_bytes) {
-    // O_NONBLOCK: a named pipe must not hang the program at open.
-    Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0) return error_from_errno(errno, path, "open");
+    Result<int> opened = open_regular_file(path, O_RDONLY);
+    if (!opened) return opened.error();
+    Descriptor fd(opened.value());
     struct stat info {};
     if (::fstat(fd.get(), &info) != 0) return error_from_errno(errno, path, "stat");
-    if (S_ISDIR(info.st_mode)) return FileError{ERR_ACCESS_DENIED, path, "is a folder"};
-    if (!S_ISREG(info.st_mode)) return FileError{ERR_ACCESS_DENIED, path, "not a regular file"};
     if (static_cast<std::size_t>(info.st_size) > max_bytes)
         return FileError{ERR_OUT_OF_MEMORY, path, "larger than " + std::to_string(max_bytes) + " bytes"};
 
@@ -170,6 +172,11 @@ Result<std::string> read_file_bytes(const std::string& path, std::size_t max_byt
             return FileError{ERR_OUT_OF_MEMORY, path, "larger than " + std::to_string(max_bytes) + " bytes"};
         bytes.append(buffer, static_cast<std::size_t>(n));
     }
+    struct stat after {};
+    if (::fstat(fd.get(), &after) != 0) return error_from_errno(errno, path, "stat");
+    if (bytes.size() != static_cast<std::size_t>(info.st_size) || after.st_size != info.st_size ||
+        after.st_mtim.tv_sec != info.st_mtim.tv_sec || after.st_mtim.tv_nsec != info.st_mtim.tv_nsec)
+        return FileError{ERR_ACCESS_DENIED, path, "changed while read", FileFault::ChangedWhileRead};
     return bytes;
 }
 

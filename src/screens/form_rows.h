@@ -2,6 +2,7 @@
 // The words of the screen tables (screens/forms/*.def) and how a row becomes
 // a form or control of the model. Each column has a namespace of its own, so
 // a table cell is a bare word ("right", "digits(6)", "hidden").
+#include "core/order_state.h"
 #include "ui/model.h"
 
 namespace scanfee::screens::rows {
@@ -60,6 +61,8 @@ struct Limits {
 namespace limits {
 inline constexpr Limits none{};
 inline constexpr Limits ime_on{.ime = ui::Ime::On};
+// A title: Japanese input on, at most the bytes a slot holds.
+inline constexpr Limits title{.max_length = TITLE_MAX_BYTES, .ime = ui::Ime::On};
 // Digits only, at most N of them, Japanese input off.
 constexpr Limits digits(int n) {
     return {.digits_only = true, .max_length = n, .ime = ui::Ime::Off};

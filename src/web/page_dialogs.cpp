@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "runtime/file_filter.h"
+#include "runtime/paths.h"
 #include "runtime/sjis.h"
 #include "runtime/text_file.h"
 #include "ui/model_json.h"
@@ -55,6 +56,16 @@ std::string filter_fields(const rt::FilterList& list) {
     return "\"filters\":" + filters + "],\"selected\":" + std::to_string(list.selected);
 }
 
+// The name the download gets: the program adds the filter's extension to a
+// name typed without one.
+std::string download_name(const std::string& typed, const rt::FilterList& filters) {
+    if (!rt::split_path(typed).extension.empty()) return typed;
+    const rt::FileFilter& shown_filter = filters.filters[filters.selected];
+    if (shown_filter.patterns.empty()) return typed;
+    const std::string& pattern = shown_filter.patterns.front();
+    return pattern.starts_with("*.") ? typed + rt::to_utf8(pattern.substr(1)) : typed;
+}
+
 }  // namespace
 
 int PageDialogs::message_box(const ui::Form*, const std::string& caption, const std::string& text,
@@ -67,10 +78,24 @@ int PageDialogs::message_box(const ui::Form*, const std::string& caption, const 
 std::string PageDialogs::save_dialog(const ui::Form*, const std::string& title,
                                      const std::string& default_path, const std::string& filter) {
     before_();
-    const std::string request = "{\"kind\":\"save\",\"title\":" + ui::json_string(shown(title)) + "," +
-                                filter_fields(rt::parse_filter_text(filter)) + ",\"name\":" +
-                                ui::json_string(rt::split_default_path(default_path).file_name) + "}";
-    return answer_of(page_text_dialog(request.c_str()));
+    const rt::FilterList filters = rt::parse_filter_text(filter);
+    std::string name = rt::split_default_path(default_path).file_name, error;
+    for (;;) {
+        const std::string request = "{\"kind\":\"save\",\"title\":" + ui::json_string(shown(title)) + "," +
+                                    filter_fields(filters) + ",\"name\":" + ui::json_string(name) +
+                                    ",\"error\":" + ui::json_string(error) + "}";
+        const std::string typed = answer_of(page_text_dialog(request.c_str()));
+        if (typed == ui::CANCEL_MARK) return typed;
+        // A name the download cannot carry is refused here, while the order
+        // is not yet counted as saved, and the dialog shown again with it.
+        error = rt::to_utf8(rt::save_name_refusal(typed));
+        if (error.empty() && download_name(typed, filters).size() > DOWNLOAD_NAME_MAX_BYTES)
+            error = "ファイル名が長すぎます（拡張子を含めて " + std::to_string(DOWNLOAD_NAME_MAX_BYTES) +
+                    " バイト、全角でおよそ " + std::to_string(DOWNLOAD_NAME_MAX_BYTES / 3) +
+                    " 文字まで）。短い名前にしてください。";
+        if (error.empty()) return typed;
+        name = typed;
+    }
 }
 
 std::string PageDialogs::open_dialog(const ui::Form*, const std::string& title,

@@ -16,8 +16,9 @@ namespace {
 
 constexpr const char* FOLDER = "/files";
 
-EM_JS(void, page_download, (const char* name, const char* bytes, int size), {
-    Module.page.download(UTF8ToString(name), HEAPU8.slice(bytes, bytes + size));
+// 1 once the browser has the download, 0 when it refused it.
+EM_JS(int, page_download, (const char* name, const char* bytes, int size), {
+    return Module.page.download(UTF8ToString(name), HEAPU8.slice(bytes, bytes + size)) ? 1 : 0;
 });
 
 std::set<std::string>& opened_files() {
@@ -55,14 +56,22 @@ void prepare_files_folder() {
 
 void note_opened_file(const std::string& name) { opened_files().insert(name); }
 
+rt::Status deliver_file(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::string where = std::string(FOLDER) + "/" + name;
+    rt::Result<std::string> bytes = rt::read_file_bytes(where);
+    ::unlink(where.c_str());
+    if (!bytes) return bytes.error();
+    if (name.size() <= DOWNLOAD_NAME_MAX_BYTES &&
+        page_download(name.c_str(), bytes.value().data(), static_cast<int>(bytes.value().size())))
+        return std::nullopt;
+    return rt::FileError{rt::ERR_SYSTEM, name, "download", rt::FileFault::NotHandedOver};
+}
+
 void deliver_saved_files() {
-    for (const std::string& name : regular_files()) {
-        if (opened_files().count(name) || is_temporary(name)) continue;
-        const std::string path = std::string(FOLDER) + "/" + name;
-        if (auto bytes = rt::read_file_bytes(path))
-            page_download(name.c_str(), bytes.value().data(), static_cast<int>(bytes.value().size()));
-        ::unlink(path.c_str());
-    }
+    for (const std::string& name : regular_files())
+        if (!opened_files().count(name) && !is_temporary(name)) (void)deliver_file(name);
 }
 
 void clear_files_folder() {

@@ -7,6 +7,7 @@
 #include "core/main_loop.h"
 #include "core/program.h"
 #include "core/startup.h"
+#include "files/file_steps.h"
 #include "runtime/fatal.h"
 #include "screens/handlers.h"
 #include "ui/user_actions.h"
@@ -74,6 +75,8 @@ StartResult start_page(const std::string& edition, const std::string& today) {
         options.today = std::get<app::CommandLine>(parsed_today).options.today;
     }
     prepare_files_folder();
+    // A saved file counts as saved once the browser has taken its download.
+    files::set_file_handover(deliver_file);
     the_run() = std::make_unique<Run>();
     Run& run = *the_run();
     ui::set_dialog_service(&run.dialogs);

@@ -86,4 +86,12 @@ rm -rf "$state"
 printf '%s\n' "click BUTTON5" "select LIST1 0" "type EDIT1 X" >plain.run
 XDG_STATE_HOME="$work/xdg" HOME="$work/home" "${driver[@]}" plain.run >/dev/null
 [ ! -e "$state" ] && [ ! -e "$work/xdg" ] && [ ! -e "$work/home" ] || fail "a copy without --recovery"
+# Named pipes where the program's files belong never block: the lock of
+# the copy, an order file, a title list. Each is refused at once by name.
+mkdir -p "$state" && mkfifo "$state/customer.lock" pipe.SAV pipe.csv
+printf '%s\n' "answer ok" "answer file pipe.SAV" "answer ok" "click BUTTON4" \
+  "click BUTTON5" "answer file pipe.csv" "answer ok" "click BUTTON10" "var TITLECOUNT(0)" >pipes.run
+timeout 20 "${driver[@]}" --recovery "$state" pipes.run >pipes.out || fail "pipes blocked: $(cat pipes.out)"
+[ "$(grep -c '普通のファイルではありません' pipes.out)" = 3 ] || fail "pipes: $(cat pipes.out)"
+[ "$(tail -1 pipes.out)" = 0 ] || fail "pipes changed the order: $(cat pipes.out)"
 echo "recovery: all checks passed"

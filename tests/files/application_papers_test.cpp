@@ -6,6 +6,7 @@
 #include "files/application_papers.h"
 #include "files/paper_parts.h"
 #include "papers_fixture.h"
+#include "runtime/sjis.h"
 #include "runtime/gcc12_false_positives.h"
 
 namespace scanfee::files {
@@ -178,15 +179,17 @@ TEST_F(Papers, ManagementDataRunsOverTheCategories) {
 }
 
 // An order file can bring 121 titles in every category, more than
-// ALIGN_LINES holds: the letters still line up all their rows.
+// ALIGN_LINES holds: the letters still line up all their rows. With every
+// title as long as a slot holds, every paper stays within what the printer
+// takes.
 // "T" + text: GCC 12's false -Wrestrict (runtime/gcc12_false_positives.h),
 // reported at the end of the test.
 SCANFEE_GCC12_FALSE_POSITIVE_BEGIN("-Wrestrict")
 TEST_F(Papers, PapersOfTheLargestOrder) {
     for (int category = 0; category < CATEGORY_COUNT; ++category)
         for (int t = 0; t < SLOT_COUNT; ++t)
-            put({.category = category, .title = "T" + std::to_string(t), .work = int16(1 + t % 3),
-                 .gift = int16(t % 3 == 1)});
+            put({.category = category, .title = ("T" + std::to_string(t)).append(TITLE_MAX_BYTES - 4, 'x'),
+                 .work = int16(1 + t % 3), .gift = int16(t % 3 == 1)});
     const struct {
         const char* name;
         std::string bytes;
@@ -210,6 +213,12 @@ TEST_F(Papers, PapersOfTheLargestOrder) {
     }
     std::string data = management_data_bytes();
     EXPECT_EQ(std::count(data.begin(), data.end(), '\n'), 606);
+    for (const std::string& paper : {cases[0].bytes, cases[1].bytes, cases[2].bytes, data,
+                                     work_statement_text()}) {
+        EXPECT_LE(paper.size(), PRINTABLE_PAPER_BYTES);
+        EXPECT_LE(std::count(paper.begin(), paper.end(), '\n'), PRINTABLE_PAPER_LINES);
+        EXPECT_TRUE(rt::is_valid_cp932(paper));
+    }
 }
 SCANFEE_GCC12_FALSE_POSITIVE_END
 

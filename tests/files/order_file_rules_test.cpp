@@ -75,19 +75,73 @@ TEST_F(OrderFile, WhatNoScreenWouldTakeIsRefusedWithItsLine) {
         {"a line too long", "割引券:0\r\n013,0000,156,0," + std::string(32768, 'x') + "\r\n",
          "2行目が長すぎます（３２,７６７バイトまで）。"},
     };
+    // Bytes that are no Shift-JIS, and digits that no screen sets: the
+    // lines stand in Shift-JIS already.
+    const std::string count = "割引券:0\r\n"_sj;
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* reason;
+    } raw_cases[] = {
+        {"a lone lead byte before CR", count + "013,0000,156,0,ABC\x82\r\n",
+         "2行目：タイトル名に Shift-JIS の文字でないバイトがあります。"},
+        {"a lone lead byte at the end", count + "013,0000,156,0,ABC\x82",
+         "2行目：タイトル名に Shift-JIS の文字でないバイトがあります。"},
+        {"an unmapped pair 85 40", count + "013,0000,156,0,A\x85\x40\r\n",
+         "2行目：タイトル名に Shift-JIS の文字でないバイトがあります。"},
+        {"an unmapped pair EB 40", count + "013,0000,156,0,\xEB\x40\r\n",
+         "2行目：タイトル名に Shift-JIS の文字でないバイトがあります。"},
+        {"an unmapped pair 82 41", count + "013,0000,156,0,\x82\x41\r\n",
+         "2行目：タイトル名に Shift-JIS の文字でないバイトがあります。"},
+        {"an unmapped pair 82 5C", count + "013,0000,156,0,\x82\x5C\r\n",
+         "2行目：タイトル名に Shift-JIS の文字でないバイトがあります。"},
+        {"a byte 80", count + "013,0000,156,0,A\x80\r\n",
+         "2行目：タイトル名に Shift-JIS の文字でないバイトがあります。"},
+        {"a byte A0", count + "013,0000,156,0,\xA0\r\n",
+         "2行目：タイトル名に Shift-JIS の文字でないバイトがあります。"},
+        {"a byte FD", count + "013,0000,156,0,\xFD\r\n",
+         "2行目：タイトル名に Shift-JIS の文字でないバイトがあります。"},
+        {"a byte FF in the second title", count + "013,0000,156,0,A\r\n013,0000,156,0,\xFF\r\n",
+         "3行目：タイトル名に Shift-JIS の文字でないバイトがあります。"},
+        // It would take the full-width blank the invoice puts after it.
+        {"a name ending in a lead byte", "お客様氏名:山田"_sj + "\x82\r\n" + count,
+         "1行目：お客様氏名に Shift-JIS の文字でないバイトがあります。"},
+        {"a coupon of FE", "割引券:1\r\n"_sj + "\xFE\r\n",
+         "2行目：割引券の番号に Shift-JIS の文字でないバイトがあります。"},
+        {"gift 2", count + "0121,0000,156,2,A\r\n", "2行目：贈与の項目が０か１ではありません。"},
+        {"gift 32767", count + "0121,0000,156,32767,A\r\n", "2行目：贈与の項目が０か１ではありません。"},
+        {"a gift on a title only cut", count + "0110,0000,156,1,A\r\n",
+         "2行目：データ化しないタイトルに贈与が付いています。"},
+        {"a gift on a title not opened", count + "0000,0000,156,1,A\r\n",
+         "2行目：データ化しないタイトルに贈与が付いています。"},
+        {"book kind 3", count + "033,0000,156,0,A\r\n", "2行目：本の種別が１か２ではありません。"},
+        {"book kind 9", count + "493,0000,156,0,A\r\n", "2行目：本の種別が１か２ではありません。"},
+        {"compensation 2", count + "0122,0000,156,0,A\r\n", "2行目：補償の項目が０か１ではありません。"},
+        {"option 2", count + "012,0200,156,0,A\r\n",
+         "2行目：２番目の項目（オプション）の数字が０か１ではありません。"},
+        {"option 9", count + "012,0009,156,0,A\r\n",
+         "2行目：２番目の項目（オプション）の数字が０か１ではありません。"},
+    };
     start(EDITION_SHOP);
     enter_order();
     type(c().EDIT7, "顧客"_sj);
     save_as(tmp.path("good.SAV"));
     const std::string before = snapshot();
-    for (const auto& k : cases) {
-        SCOPED_TRACE(k.name);
+    auto refused = [&](const std::string& bytes, const char* reason) {
         dialogs.seen.clear();
-        load_bytes(rt::to_sjis(k.bytes));
+        load_bytes(bytes);
         ASSERT_EQ(dialogs.seen.size(), 2u);
         EXPECT_EQ(rt::to_utf8(dialogs.seen[1].text),
-                  rt::to_utf8(files::bad_content_text(tmp.path("in.SAV"), rt::to_sjis(k.reason))));
+                  rt::to_utf8(files::bad_content_text(tmp.path("in.SAV"), rt::to_sjis(reason))));
         EXPECT_EQ(snapshot(), before);
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.name);
+        refused(rt::to_sjis(k.bytes), k.reason);
+    }
+    for (const auto& k : raw_cases) {
+        SCOPED_TRACE(k.name);
+        refused(k.bytes, k.reason);
     }
 }
 
@@ -114,6 +168,10 @@ TEST_F(OrderFile, WhatLoadsSavesBack) {
         {"blank lines at the end", "割引券:0\r\n013,0000,156,0,A\r\n\r\n\r\n", 0},
         // Work 0: a title the import brought and no one has opened yet.
         {"work 0", "割引券:0\r\n000,0000,156,0,A\r\n", 0},
+        // Kind 0 and the reset works of a cleared slot, gifts on the scanned.
+        {"kinds and works a slot can hold",
+         "割引券:0\r\n0131,0000,156,0,A\r\n1120,1111,120,1,B\r\n202,0000,120,0,C\r\n"
+         "3030,0000,156,1,D\r\n401,0000,156,0,E\r\n", 0},
         {"a name of blanks and colons", "お客様氏名:  山田:太郎  \r\n割引券:0\r\n", 0},
     };
     for (const auto& k : cases) {
@@ -186,6 +244,17 @@ TEST_F(OrderFile, AFileLargerThanAnyOrderIsRefusedUnread) {
     EXPECT_EQ(dialogs.seen[1].text,
               files::bad_content_text(path, "ファイルが大きすぎます（２０,２８４,０１２バイトまで）。"_sj));
     EXPECT_EQ(snapshot(), before);
+}
+
+// A name with a character Shift-JIS lacks is shown as it is in the box.
+TEST_F(OrderFile, ARefusedFileIsNamedAsItIs) {
+    start(EDITION_SHOP);
+    const std::string path = tmp.path("😀壊れ.SAV");
+    TempDir::write(path, "not an order");
+    dialogs.seen.clear();
+    load(path);
+    ASSERT_EQ(dialogs.seen.size(), 2u);
+    EXPECT_NE(rt::to_utf8(dialogs.seen[1].text).find("\n" + path + "\r\n"), std::string::npos);
 }
 
 // The payment boxes' own limits are those the file is held to.

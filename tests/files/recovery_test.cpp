@@ -3,15 +3,20 @@
 #include "files/recovery.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
 #include "app/recovery_start.h"
+#include "runtime/stale_temporaries.h"
+#include "runtime/text_file.h"
 #include "support/program_fixture.h"
 #include "support/temp_dir.h"
 
 namespace scanfee::testing {
 namespace {
+
+namespace fs = std::filesystem;
 
 class RecoveryTest : public ProgramTest {
 protected:
@@ -148,13 +153,38 @@ TEST_F(RecoveryTest, ADamagedCopyIsReportedAndSetAsideNeverFatal) {
 
 TEST_F(RecoveryTest, AFolderWhereNoCopyCanBeKeptIsReportedAndTheRunGoesOn) {
     TempDir::write(folder.path("blocked"), "a file where the folder should be");
-    start(EDITION_CUSTOMER);
-    app::keep_recovery_copy_in(folder.path("blocked") + "/state", EDITION_CUSTOMER);
-    ASSERT_EQ(dialogs.seen.size(), 1u);
-    EXPECT_EQ(dialogs.seen[0].icon, ui::Icon::Exclamation);
-    EXPECT_FALSE(files::recovery_active());
-    enter_comic("ONE"_sj);
-    EXPECT_EQ(s().TITLECOUNT(CAT_COMICS), 1);
+    for (const std::string& under : {folder.path("blocked"), folder.path("blocked") + "/state"}) {
+        SCOPED_TRACE(under);
+        start(EDITION_CUSTOMER);
+        app::keep_recovery_copy_in(under, EDITION_CUSTOMER);
+        ASSERT_EQ(dialogs.seen.size(), 1u);
+        EXPECT_EQ(dialogs.seen[0].icon, ui::Icon::Exclamation);
+        EXPECT_NE(dialogs.seen[0].text.find(rt::fault_message(rt::FileFault::NotAFolder)), std::string::npos);
+        EXPECT_FALSE(files::recovery_active());
+        enter_comic("ONE"_sj);
+        EXPECT_EQ(s().TITLECOUNT(CAT_COMICS), 1);
+    }
+}
+
+// The program's own files in the state folder are outside input too: a
+// named pipe or a link there is refused at once and blocks nothing.
+TEST_F(RecoveryTest, SpecialFilesInTheStateFolderNeverBlock) {
+    ASSERT_EQ(::mkfifo(folder.path("shop.lock").c_str(), 0600), 0);
+    auto store = files::folder_recovery_store(folder.folder(), EDITION_SHOP);
+    ASSERT_FALSE(store);
+    EXPECT_EQ(store.error().fault, rt::FileFault::NotARegularFile);
+    fs::create_symlink(folder.path("target"), folder.path("customer.lock"));
+    store = files::folder_recovery_store(folder.folder(), EDITION_CUSTOMER);
+    ASSERT_FALSE(store);
+    EXPECT_FALSE(fs::exists(folder.path("target")));
+
+    // The journal of save folders as a pipe: saving still works at once.
+    ASSERT_EQ(::mkfifo(folder.path("save-folders").c_str(), 0600), 0);
+    rt::set_save_journal(folder.path("save-folders"));
+    EXPECT_FALSE(rt::write_file_atomically(folder.path("order.SAV"), "x", rt::WriteMode::Replace));
+    rt::clean_noted_folders();
+    rt::set_save_journal({});
+    EXPECT_TRUE(fs::is_fifo(folder.path("save-folders")));
 }
 
 TEST_F(RecoveryTest, TwoRunsOfOneEditionKeepTwoCopies) {

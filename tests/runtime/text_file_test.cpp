@@ -7,6 +7,10 @@
 #include <random>
 #include <sstream>
 
+#include <fcntl.h>
+
+#include "runtime/input_file.h"
+#include "runtime/open_file.h"
 #include "runtime/sjis.h"
 #include "runtime/text_file.h"
 
@@ -128,18 +132,68 @@ TEST_F(TextFileTest, OpenFailuresComeBackAsValues) {
     const struct {
         const char* name;
         int number;
+        FileFault fault;
     } cases[] = {
-        {"none.txt", ERR_NOT_FOUND},       {"none/x.txt", ERR_NOT_FOUND},
-        {"folder", ERR_ACCESS_DENIED},     {"pipe", ERR_ACCESS_DENIED},  // must not hang
-        {"big.txt", ERR_OUT_OF_MEMORY},
+        {"none.txt", ERR_NOT_FOUND, FileFault::None},
+        {"big.txt/x.txt", ERR_NOT_FOUND, FileFault::NotAFolder},
+        {"folder", ERR_ACCESS_DENIED, FileFault::IsAFolder},
+        {"pipe", ERR_ACCESS_DENIED, FileFault::NotARegularFile},  // must not hang
+        {"/dev/zero", ERR_ACCESS_DENIED, FileFault::NotARegularFile},
+        {"big.txt", ERR_OUT_OF_MEMORY, FileFault::None},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        Result<TextFileReader> reader = TextFileReader::open(path(c.name), 100);
+        const std::string at = c.name[0] == '/' ? c.name : path(c.name);
+        Result<TextFileReader> reader = TextFileReader::open(at, 100);
         ASSERT_FALSE(reader.ok());
         EXPECT_EQ(reader.error().number, c.number);
+        EXPECT_EQ(reader.error().fault, c.fault);
+        // The streamed reader and every writer tell the same.
+        Result<InputFile> input = InputFile::open(at);
+        if (c.number != ERR_OUT_OF_MEMORY) {
+            ASSERT_FALSE(input.ok());
+            EXPECT_EQ(input.error().fault, c.fault);
+        }
+        Result<int> lock = open_regular_file(at, O_RDWR | O_CREAT, 0600, false);
+        if (c.number != ERR_OUT_OF_MEMORY && c.number != ERR_NOT_FOUND) {
+            ASSERT_FALSE(lock.ok());
+            EXPECT_EQ(lock.error().fault, c.fault);
+        } else if (lock) {
+            ::close(lock.value());
+        }
     }
     EXPECT_EQ(TextFileReader::open(path("big.txt"), 101).value().read_line().value().size(), 101u);
+    // A pipe as the target of a save is no file to replace, nor a device.
+    for (const std::string& target : {path("pipe"), std::string("/dev/null")}) {
+        Status saved = write_file_atomically(target, "x", WriteMode::Replace);
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(saved->fault, FileFault::NotARegularFile);
+    }
+    EXPECT_TRUE(fs::is_fifo(path("pipe")));
+    // A lock file is never followed through a link, not even a dangling one.
+    fs::create_symlink(path("elsewhere"), path("link"));
+    Result<int> through = open_regular_file(path("link"), O_RDWR | O_CREAT, 0600, false);
+    ASSERT_FALSE(through.ok());
+    EXPECT_EQ(through.error().fault, FileFault::NotARegularFile);
+    EXPECT_FALSE(fs::exists(path("elsewhere")));
+}
+
+// A file that someone writes to while it is read is neither the old file
+// nor the new one.
+TEST_F(TextFileTest, AFileChangedWhileReadIsAFailure) {
+    put(path("order.txt"), std::string(1000, 'x'));
+    Result<InputFile> file = InputFile::open(path("order.txt"));
+    ASSERT_TRUE(file.ok());
+    EXPECT_FALSE(file.value().unchanged());
+    char piece[100];
+    ASSERT_EQ(file.value().read(piece, sizeof piece).value(), 100u);
+    fs::resize_file(path("order.txt"), 150);
+    ASSERT_TRUE(file.value().unchanged());
+    EXPECT_EQ(file.value().unchanged()->fault, FileFault::ChangedWhileRead);
+    ASSERT_EQ(file.value().read(piece, sizeof piece).value(), 50u);
+    Result<std::size_t> past = file.value().read(piece, sizeof piece);
+    ASSERT_FALSE(past.ok());
+    EXPECT_EQ(past.error().fault, FileFault::ChangedWhileRead);
 }
 
 TEST_F(TextFileTest, ExistsAndDeleteConcernFilesOnly) {

@@ -223,7 +223,7 @@ export class Dialogs {
     };
     return this.open('save', request.title, {
       text: 'ファイル名を確かめて「保存」を押してください。ファイルはブラウザーのダウンロードとして保存されます。',
-      input: request.name, filter: [request.filters[request.selected]], selected: 0,
+      input: request.name, filter: [request.filters[request.selected]], selected: 0, error: request.error,
     }, [{ id: 'ok', text: '保存', answer: save }, { id: 'cancel', text: 'キャンセル', answer: null }], null);
   }
 

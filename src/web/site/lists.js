@@ -8,22 +8,30 @@ function rowAt(list, target) {
   return row && list.contains(row) ? Number(row.dataset.row) : -1;
 }
 
+// A longer list shows only the rows in view and a few around them, the
+// rest standing in as the list's padding: a header of thousands of fields
+// costs the page what a screenful costs.
+const ALL_ROWS = 500;
+const AROUND = 20;
+
 // Rows whose text is unchanged stay as they are: a list refilled with the
-// same titles costs the page nothing.
-function fillRows(list, items) {
+// same titles costs the page nothing. Rows `first` .. `first + count - 1`.
+function fillRows(list, items, first = 0, count = items.length) {
   const rows = list.children;
-  for (let i = 0; i < Math.min(rows.length, items.length); i++)
-    if (rows[i].textContent !== items[i]) rows[i].textContent = items[i];
-  while (rows.length > items.length) rows[rows.length - 1].remove();
+  while (rows.length > count) rows[rows.length - 1].remove();
   const added = [];
-  for (let i = rows.length; i < items.length; i++) {
-    const row = document.createElement('div');
-    row.setAttribute('role', 'option');
-    row.dataset.row = String(i);
-    row.className = 'row';
-    row.setAttribute('aria-selected', 'false');
-    row.textContent = items[i];
-    added.push(row);
+  for (let k = 0; k < count; k++) {
+    let row = rows[k];
+    if (!row) {
+      row = document.createElement('div');
+      row.setAttribute('role', 'option');
+      row.className = 'row';
+      row.setAttribute('aria-selected', 'false');
+      added.push(row);
+    }
+    const i = String(first + k);
+    if (row.dataset.row !== i) row.dataset.row = i;
+    if (row.textContent !== items[first + k]) row.textContent = items[first + k];
   }
   list.append(...added);
 }
@@ -36,8 +44,11 @@ export class ListBox {
     this.el.setAttribute('role', 'listbox');
     this.el.tabIndex = 0;
     if (multiple) this.el.setAttribute('aria-multiselectable', 'true');
+    this.items = [];
     this.count = 0;
+    this.first = 0;
     this.caret = -1;
+    this.chosen = new Set();
     // A click below the last row is a click on no row (-1).
     this.el.addEventListener('click', (event) => {
       if (event.button !== 0) return;
@@ -45,6 +56,7 @@ export class ListBox {
       if (row >= 0) this.moveCaret(row);
       onClick(row);
     });
+    this.el.addEventListener('scroll', () => { if (this.count > ALL_ROWS) this.render(); });
     this.el.addEventListener('keydown', (event) => {
       if (event.altKey || event.ctrlKey || event.metaKey) return;
       const page = Math.max(1, Math.floor(this.el.clientHeight / this.rowHeight()) - 1);
@@ -62,46 +74,78 @@ export class ListBox {
 
   rowHeight() {
     const first = this.el.firstElementChild;
-    return first ? first.offsetHeight || 16 : 16;
+    return (first && first.getBoundingClientRect().height) || 16;
+  }
+
+  // The row element of row `i`, when it is shown.
+  rowEl(i) {
+    return i >= this.first ? this.el.children[i - this.first] : undefined;
   }
 
   setItems(items) {
-    fillRows(this.el, items);
+    this.items = items;
     this.count = items.length;
     if (this.caret >= this.count) this.caret = -1;
+    this.render();
   }
 
-  // Only the rows whose state changed are touched.
-  setSelection(selected, selectedRows) {
-    const chosen = new Set(selectedRows || (selected >= 0 ? [selected] : []));
-    for (const row of this.el.querySelectorAll('.selected'))
-      if (!chosen.has(Number(row.dataset.row))) {
-        row.classList.remove('selected');
-        row.setAttribute('aria-selected', 'false');
+  render() {
+    let first = 0;
+    let shown = this.count;
+    const h = this.rowHeight();
+    if (this.count > ALL_ROWS) {
+      const view = Math.ceil(this.el.clientHeight / h) || AROUND;
+      first = Math.max(0, Math.min(this.count - view, Math.floor(this.el.scrollTop / h)) - AROUND);
+      shown = Math.min(this.count - first, view + 2 * AROUND);
+    }
+    this.first = first;
+    fillRows(this.el, this.items, first, shown);
+    const virtual = this.count > ALL_ROWS;
+    this.el.style.paddingTop = virtual ? `${first * h}px` : '';
+    this.el.style.paddingBottom = virtual ? `${(this.count - first - shown) * h}px` : '';
+    this.paint();
+  }
+
+  // The selection and the caret on the rows shown; only what changed is touched.
+  paint() {
+    for (const row of this.el.children) {
+      const i = Number(row.dataset.row);
+      const on = this.chosen.has(i);
+      if (row.classList.contains('selected') !== on) {
+        row.classList.toggle('selected', on);
+        row.setAttribute('aria-selected', String(on));
       }
-    for (const i of chosen) {
-      const row = this.el.children[i];
-      if (row && !row.classList.contains('selected')) {
-        row.classList.add('selected');
-        row.setAttribute('aria-selected', 'true');
+      if (row.classList.contains('caret') !== (i === this.caret)) row.classList.toggle('caret', i === this.caret);
+      if (i === this.caret) {
+        row.id = `${this.el.id}-row`;
+        this.el.setAttribute('aria-activedescendant', row.id);
+      } else if (row.id) {
+        row.removeAttribute('id');
       }
     }
+  }
+
+  setSelection(selected, selectedRows) {
+    this.chosen = new Set(selectedRows || (selected >= 0 ? [selected] : []));
+    this.paint();
     if (selected >= 0 && selected < this.count) this.moveCaret(selected);
     else if (this.caret < 0 && this.count > 0) this.moveCaret(0, false);
   }
 
   moveCaret(row, show = true) {
-    const old = this.el.children[this.caret];
-    if (old) old.classList.remove('caret');
     this.caret = row;
-    const now = this.el.children[row];
-    if (!now) return;
-    now.classList.add('caret');
-    now.id = `${this.el.id}-row`;
-    if (old && old !== now) old.removeAttribute('id');
-    this.el.setAttribute('aria-activedescendant', now.id);
+    if (show && this.count > ALL_ROWS) {
+      const h = this.rowHeight();
+      const top = row * h;
+      if (top < this.el.scrollTop) this.el.scrollTop = top;
+      else if (top + h > this.el.scrollTop + this.el.clientHeight) this.el.scrollTop = top + h - this.el.clientHeight;
+      this.render();
+      return;
+    }
+    this.paint();
+    const now = this.rowEl(row);
     // In the frame's own layout, not in one forced now.
-    if (show) requestAnimationFrame(() => now.isConnected && now.scrollIntoView({ block: 'nearest' }));
+    if (show && now) requestAnimationFrame(() => now.isConnected && now.scrollIntoView({ block: 'nearest' }));
   }
 }
 

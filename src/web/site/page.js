@@ -80,18 +80,27 @@ class Program {
   }
 }
 
+// True once the browser has the download in hand.
 function download(name, bytes) {
-  const url = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
-  const link = document.createElement('a');
-  link.href = url;
-  link.download = name;
-  link.hidden = true;
-  document.body.append(link);
-  link.click();
-  link.remove();
+  let url = null;
+  try {
+    url = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
+    const link = document.createElement('a');
+    link.href = url;
+    link.download = name;
+    link.hidden = true;
+    document.body.append(link);
+    link.click();
+    link.remove();
+  } catch (error) {
+    console.error(error);
+    if (url) URL.revokeObjectURL(url);
+    return false;
+  }
   // The browser has taken the bytes once the click is handled; a minute
   // leaves room for a slow download manager.
   setTimeout(() => URL.revokeObjectURL(url), 60000);
+  return true;
 }
 
 async function start() {
