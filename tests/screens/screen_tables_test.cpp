@@ -155,7 +155,9 @@ TEST_F(ScreenTablesTest, EveryInputIsNamedByTheLabelBesideItOrANameOfItsOwn) {
         const bool input = k == ui::Kind::Edit || k == ui::Kind::List || k == ui::Kind::Combo ||
                            k == ui::Kind::HScroll;
         const bool named = !c->labelled_by().empty() || !c->own_name().empty();
-        if (k != ui::Kind::Label) EXPECT_EQ(input, named);
+        if (k != ui::Kind::Label) {
+            EXPECT_EQ(input, named);
+        }
         EXPECT_FALSE(!c->labelled_by().empty() && !c->own_name().empty());
         EXPECT_EQ(!c->value_unit().empty(), k == ui::Kind::HScroll);
         if (c->labelled_by().empty()) continue;
@@ -167,11 +169,11 @@ TEST_F(ScreenTablesTest, EveryInputIsNamedByTheLabelBesideItOrANameOfItsOwn) {
         EXPECT_TRUE(labels.insert(label->name()).second) << "names two controls";
     }
     const ui::Form& summary = *screen_model().find_form("MAINFORM");
-    for (const auto& c : summary.controls())
-        if (c->kind() == ui::Kind::Label && c->visible() && c->name() != "TEXT46")
-            EXPECT_TRUE(labels.count(c->name()) || !c->labelled_by().empty() ||
-                        !c->own_name().empty())
-                << c->name();
+    for (const auto& c : summary.controls()) {
+        if (c->kind() != ui::Kind::Label || !c->visible() || c->name() == "TEXT46") continue;
+        EXPECT_TRUE(labels.count(c->name()) || !c->labelled_by().empty() || !c->own_name().empty())
+            << c->name();
+    }
     EXPECT_EQ(control("EDIT1").labelled_by(), "TEXT17");
     EXPECT_EQ(control("TEXT12").labelled_by(), "TEXT11");
     EXPECT_EQ(control("COMBO1").own_name(), rt::to_sjis("割引券番号"));

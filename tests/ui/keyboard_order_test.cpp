@@ -44,7 +44,7 @@ TEST_F(KeyboardOrderTest, ScreensAreReadInTheOrderTheyAreSeen) {
     auto read = [](const ui::Control* form) {
         std::string out;
         for (const ui::Control* c : ui::reading_order(*static_cast<const ui::Form*>(form)))
-            out += (out.empty() ? "" : " ") + c->name();
+            out += (out.empty() ? "" : " ") + ui::upper_name(c->name());
         return out;
     };
     EXPECT_EQ(read(c().MAINFORM),
