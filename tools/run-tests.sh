@@ -8,5 +8,8 @@ bash tools/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j2
 bash tools/build-web.sh
+# The browser tests' pinned npm tools (axe-core); Debian's Node comes without npm.
+command -v npm >/dev/null || bash tools/install-deps.sh npm
+npm ci --no-audit --no-fund
 bash tests/web/run-web-tests.sh build build-web
 bash tools/check-package.sh

@@ -33,7 +33,9 @@ class Access(PageTest):
         found = []
         for violation in result:
             for target in violation["targets"] or [""]:
-                if not target.startswith(DESIGN_COLOURS.get(violation["id"], ())):
+                if target.startswith(DESIGN_COLOURS.get(violation["id"], ())):
+                    self.excepted.add(f"{violation['id']} {target}")
+                else:
                     found.append(f"{violation['id']} {target}")
         self.assertEqual(found, [], where)
 
@@ -65,7 +67,7 @@ class Access(PageTest):
             const dialog = document.getElementById('dialog');
             return [...document.querySelectorAll('button, input, select, textarea, [tabindex]')]
               .filter((e) => !e.closest('[inert]') && e.checkVisibility({visibilityProperty: true}))
-              .filter((e) => !top.contains(e) && !(dialog.open && dialog.contains(e)))
+              .filter((e) => !(top && top.contains(e)) && !(dialog.open && dialog.contains(e)))
               .filter((e) => !e.closest('#about, #notice')).map((e) => e.id || e.outerHTML.slice(0, 60));""",
                        b.top_form())
         self.assertEqual(outside, [], where)
@@ -88,6 +90,7 @@ class Access(PageTest):
 
     def walk(self, edition):
         b = self.browser
+        self.excepted = set()
         # The shop's reminder at a period's end: a message box before any screen.
         b.open(edition, today="2016/05/01" if edition == "shop" else "2016/04/29",
                wait_for=None if edition == "shop" else "MAINFORM")
@@ -118,8 +121,10 @@ class Access(PageTest):
         for expected in [("textbox", "タイトル"), ("radiogroup", "作業内容の指定"), ("radio", "解体のみ"),
                          ("radio", "解体・データ化再製本"), ("scrollbar", "取り込み解像度")]:
             self.assertIn(expected, roles, edition)
-        bar = next(t for t in tree if t[0] == "scrollbar")
-        self.assertEqual(bar[4].get("value", {}).get("value") or bar[2].get("valuetext"), "156 dpi")
+        # The resolution as the text beside the bar says it (Chromium's tree
+        # over CDP leaves the value text out).
+        self.assertEqual(b.el("HSCROLL1").get_attribute("aria-valuetext"), "156 dpi")
+        self.assertTrue(b.text("TEXT36").startswith("156 dpi"))
         group = next(t for t in tree if t[0] == "radiogroup" and t[1] == "作業内容の指定")[4]
         radios = {t[4]["nodeId"] for t in tree if t[0] == "radio" and t[1] in ("解体のみ", "解体・データ化再製本")}
         self.assertTrue(radios <= self.descendants(group), "the radio buttons lie outside their group")
@@ -171,6 +176,9 @@ class Access(PageTest):
         b.wait(lambda: b.top_form() == "FORM5", "the statement")
         tree = self.check_screen(f"{edition}: the statement", ["セーブ", "申込用データ出力"])
         self.assertIn(("textbox", "料金明細"), [(t[0], t[1]) for t in tree])
+        # axe found the design's colours, and nothing else.
+        self.assertEqual(self.excepted, {"color-contrast #TEXT56", "color-contrast #CHECK8 > .caption"}
+                         if edition == "shop" else {"color-contrast #TEXT56"})
 
     def descendants(self, node):
         """The node ids under `node` in the last tree read."""
@@ -194,7 +202,7 @@ class Access(PageTest):
         b.click("BUTTON5")
         b.row("LIST1", 0).click()
         b.wait(lambda: b.top_form() == "FORM3", "the entry screen")
-        for name, target in [("CHECK1", "input"), ("RADIO5", "input"), ("EDIT1", None), ("BUTTON12", None),
+        for name, target in [("CHECK1", "input"), ("RADIO5", "input"), ("EDIT1", None), ("BUTTON13", None),
                              ("HSCROLL1", None)]:
             b.js("const e = document.getElementById(arguments[0]);"
                  "(arguments[1] ? e.querySelector(arguments[1]) : e).focus();", name, target)
