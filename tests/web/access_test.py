@@ -42,8 +42,15 @@ class Access(PageTest):
     def tree(self):
         """The nodes a screen reader finds: role, name and properties."""
         nodes = self.browser.driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]
+        by_id = {n["nodeId"]: n for n in nodes}
+        # In reading order: depth first from the root.
+        ordered, todo = [], [n for n in nodes if "parentId" not in n][::-1]
+        while todo:
+            n = todo.pop()
+            ordered.append(n)
+            todo.extend(by_id[c] for c in reversed(n.get("childIds", [])) if c in by_id)
         out = []
-        for n in nodes:
+        for n in ordered:
             if n.get("ignored"):
                 continue
             props = {p["name"]: p["value"].get("value") for p in n.get("properties", [])}
@@ -109,6 +116,12 @@ class Access(PageTest):
             for label in ("前受け金", "調整割引", "お客様の氏名"):
                 self.assertIn(("textbox", label), roles)
         self.assertIn(("dialog", b.js("return document.title;")), roles)
+        # Read as seen: a heading before its buttons, down the left column,
+        # then down the right one, each caption before its amount and box.
+        read = [name for _, name, _, _, _ in tree]
+        seen = ["作業代小計", "コミックの申込資料作成", "割引券番号", "割引券の合計額",
+                "ロード", "セーブ", "申込用データ出力", "作業代の合計", "総合計金額"]
+        self.assertEqual([read.index(name) for name in seen], sorted(read.index(name) for name in seen))
 
         b.click("BUTTON5")
         b.wait(lambda: b.top_form() == "FORM2", "the title list")
