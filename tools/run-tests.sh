@@ -8,7 +8,9 @@ bash tools/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j2
 bash tools/build-web.sh
-# The pinned npm tools the browser tests drive Firefox with.
+# The browser tests' pinned npm tools (puppeteer-core for Firefox, axe-core);
+# Debian's Node comes without npm.
+command -v npm >/dev/null || bash tools/install-deps.sh npm
 npm ci --no-audit --no-fund
 bash tests/web/run-web-tests.sh build build-web
 bash tools/check-package.sh
