@@ -201,9 +201,11 @@ TEST_F(ScreenTablesTest, EveryControlHasACellOfItsOwnInTheNarrowLayoutInTheTabOr
                 EXPECT_TRUE(taken.insert({place.row, FlowColumn::Both}).second) << "a cell twice";
                 continue;
             }
-            for (FlowColumn column : {FlowColumn::Label, FlowColumn::Box})
-                if (place.column == column || place.column == FlowColumn::Both)
+            for (FlowColumn column : {FlowColumn::Label, FlowColumn::Box}) {
+                if (place.column == column || place.column == FlowColumn::Both) {
                     EXPECT_TRUE(taken.insert({place.row, column}).second) << "a cell twice";
+                }
+            }
             if (!c->labelled_by().empty()) {
                 const ui::FlowPlace& label = form->find(c->labelled_by())->flow();
                 EXPECT_EQ(label.row, place.row);
