@@ -38,6 +38,9 @@ void InputLimitValidator::take_characters(QString& input, int& pos,
         } else {
             const ui::TypedText typed = ui::take_typed(character.toStdString());
             takes = typed.refused.empty();
+            if (half_width_)
+                if (const std::optional<char> digit = ui::typed_digit(to_system(character)))
+                    character = QChar(QLatin1Char(*digit));
             for (const std::string& name : typed.refused)
                 if (std::find(refused.begin(), refused.end(), name) == refused.end())
                     refused.push_back(name);
@@ -98,7 +101,7 @@ void apply_input_limits(QLineEdit& edit, QWidget* focus_owner, bool digits_only,
                         bool ime_off) {
     // The old validator is the edit's child; replacing it must not leave it behind.
     if (const QValidator* old = edit.validator(); old && old->parent() == &edit) delete old;
-    auto* validator = new InputLimitValidator(digits_only, max_bytes, &edit);
+    auto* validator = new InputLimitValidator(digits_only, max_bytes, ime_off, &edit);
     validator->set_last_text(edit.text());
     QObject::connect(&edit, &QLineEdit::textChanged, validator, &InputLimitValidator::set_last_text);
     QWidget* box = focus_owner ? focus_owner : &edit;

@@ -11,14 +11,15 @@ namespace scanfee::qtview {
 
 // The box's rules while the user types or pastes, the model's rules as the
 // model keeps them. A digits-only box takes digits alone, an input method's
-// full-width digits as digits. A text box leaves out the characters CP932
+// full-width digits as digits; a box for half-width entry (`half_width`, its
+// input method off) takes those as digits among its other characters. A text box leaves out the characters CP932
 // cannot hold and takes every other one. Where the byte limit (0: none) is
 // reached, a paste is cut to what fits and a keystroke refused. Whatever is
 // left out is told to `on_refused` as the notice that names it.
 class InputLimitValidator : public QValidator {
 public:
-    InputLimitValidator(bool digits_only, int max_bytes, QObject* parent)
-        : QValidator(parent), digits_only_(digits_only), max_bytes_(max_bytes) {}
+    InputLimitValidator(bool digits_only, int max_bytes, bool half_width, QObject* parent)
+        : QValidator(parent), digits_only_(digits_only), half_width_(half_width), max_bytes_(max_bytes) {}
     State validate(QString& input, int& pos) const override;
 
     // The text of the box as it stands, before the edit being checked.
@@ -32,6 +33,7 @@ private:
     QString limit_notice() const;
 
     bool digits_only_;
+    bool half_width_;
     int max_bytes_;
     QString last_;
 };

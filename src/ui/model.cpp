@@ -140,10 +140,11 @@ std::string Control::filter_input(std::string_view typed) const {
         i += n;
         // A pasted tab or line end would reach the papers and the files.
         if (n == 1 && (b < 0x20 || b == 0x7F)) continue;
-        if (!digits_only_) {
-            out.append(character);
-        } else if (std::optional<char> digit = typed_digit(character)) {
+        const std::optional<char> digit = typed_digit(character);
+        if (digit && (digits_only_ || ime_ == Ime::Off)) {
             out += *digit;
+        } else if (!digits_only_) {
+            out.append(character);
         }
     }
     return out;

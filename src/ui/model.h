@@ -135,7 +135,9 @@ public:
     // The text a user's typing would leave in the box under its limits:
     // control characters (a pasted tab or line end) are dropped, a
     // digits-only box takes full-width digits as digits and drops every
-    // other character, a length limit cuts the rest at a character boundary.
+    // other character, a box with the input method off (for half-width
+    // entry) takes them as digits among its other characters, a length
+    // limit cuts the rest at a character boundary.
     std::string limit_input(std::string_view typed) const;
     // The same without the length limit.
     std::string filter_input(std::string_view typed) const;

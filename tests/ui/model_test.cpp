@@ -35,6 +35,7 @@ TEST_F(ModelTest, NamesAreFoundWithoutRegardToCase) {
 TEST_F(ModelTest, TypingFollowsTheBoxLimits) {
     Control& digits = form.add(Kind::Edit, "EDIT4").digits(6);
     Control& limited = form.add(Kind::Combo, "COMBO1").limited(10);
+    Control& half_width = form.add(Kind::Combo, "COMBO2").limited(10).input_method(Ime::Off);
     struct Case {
         Control* box;
         std::string typed, kept;
@@ -51,6 +52,11 @@ TEST_F(ModelTest, TypingFollowsTheBoxLimits) {
         {&limited, "あいうえお", "あいうえお"},
         {&limited, "a\tb\nc\rd\x1b\x7f", "abcd"},  // no control characters, pasted or typed
         {&digits, "1\t2", "12"},
+        // A box for half-width entry takes an input method's digits as
+        // digits too, and keeps its other characters.
+        {&half_width, "１６１２３１００４２", "1612310042"},
+        {&half_width, "Ａ１b２", "Ａ1b2"},
+        {&limited, "１２", "１２"},
     };
     for (const auto& tc : cases) {
         SCOPED_TRACE(tc.typed);

@@ -3,7 +3,7 @@
 // Enter presses the focused push button (or the button a box hands its
 // Enter to), Esc leaves the screens that have a way back, the arrow and
 // page keys move the scroll bar, Ctrl+Z in a list takes back its last
-// change, Ctrl+P prints the statement.
+// change, Ctrl+P prints the statement (elsewhere it is the browser's).
 
 import { composing } from './composing.js';
 import { revealFocus } from './controls.js';
@@ -30,9 +30,12 @@ export class Keyboard {
     if (document.querySelector('dialog[open]')) return;
     const form = this.screens.top();
     if (!form) return;
+    // The page prints the statement; on every other screen Ctrl+P is the
+    // browser's own.
     if ((event.ctrlKey || event.metaKey) && !event.altKey && event.key.toLowerCase() === 'p') {
+      if (form.name !== 'FORM5') return;
       event.preventDefault();
-      if (form.name === 'FORM5') this.print();
+      this.print();
       return;
     }
     const control = controlOf(this.screens, document.activeElement);

@@ -4,7 +4,7 @@
 import { Screens } from './screens.js';
 import { Dialogs } from './dialogs.js';
 import { Keyboard } from './keyboard.js';
-import { printStatement, preparePrint } from './print.js';
+import { printStatement, preparePrint, clearPage } from './print.js';
 import { Timings } from './timings.js';
 import { RecoveryStorage } from './recovery.js';
 
@@ -146,6 +146,9 @@ async function start() {
   screens.onPrint = () => printStatement(screens);
   new Keyboard(screens, program, screens.onPrint);
   window.addEventListener('beforeprint', () => preparePrint(screens));
+  // After the statement's print the page is portrait again, as the
+  // browser's own print of any other screen expects.
+  window.addEventListener('afterprint', clearPage);
 
   notice.hidden = true;
   const result = await program.call('scanfee_start', 'number', ['string', 'string'], [edition, today]);

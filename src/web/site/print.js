@@ -13,12 +13,23 @@ const SMALLEST_POINTS = 6;
 
 let pageRule = -1;
 
+function pageSheet() {
+  return [...document.styleSheets].find((s) => s.href && s.href.endsWith('page.css'));
+}
+
+// The statement's page; printing anything else the browser sets its own.
 function setPage(landscape) {
-  const sheet = [...document.styleSheets].find((s) => s.href && s.href.endsWith('page.css'));
+  const sheet = pageSheet();
   if (!sheet) return;
   if (pageRule >= 0) sheet.deleteRule(pageRule);
   pageRule = sheet.insertRule(`@page { size: A4 ${landscape ? 'landscape' : 'portrait'}; margin: 15mm; }`,
     sheet.cssRules.length);
+}
+
+export function clearPage() {
+  const sheet = pageSheet();
+  if (sheet && pageRule >= 0) sheet.deleteRule(pageRule);
+  pageRule = -1;
 }
 
 // Fills the print area from the statement screen when it is shown.
@@ -26,7 +37,10 @@ export function preparePrint(screens) {
   const top = screens.top();
   const statement = top && top.name === 'FORM5' ? top.controls.get('EDIT6') : null;
   document.body.classList.toggle('printing-statement', Boolean(statement));
-  if (!statement) return false;
+  if (!statement) {
+    clearPage();
+    return false;
+  }
   // Measured as the system's bytes: the yen sign is one byte, one cell.
   const raw = statement.el.value;
   const widest = Math.max(1, ...raw.split('\n').map(lineCells));
