@@ -31,7 +31,8 @@ const lines = e.matches('textarea') ? e.value.split('\\n')
                                     : [...e.querySelectorAll('[role=option]')].map((r) => r.textContent);
 const probe = document.createElement('pre');
 probe.style.cssText = 'position: absolute; left: 0; top: 0; margin: 0; white-space: pre; font-kerning: none;';
-probe.style.font = style.font;
+probe.style.fontFamily = style.fontFamily;
+probe.style.fontSize = style.fontSize;
 document.body.append(probe);
 let worst = 0;
 for (const line of lines) {
