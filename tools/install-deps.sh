@@ -2,7 +2,8 @@
 # Installs the Debian packages that building, running and testing scanfee
 # need, and any packages named as arguments, skipping those already there.
 # "--web" adds what the web edition's build and tests need: emscripten (with
-# Node), Chromium driven by Selenium, and what cuts the page's fonts.
+# Node), Chromium driven by Selenium, Firefox ESR, and what cuts the page's
+# fonts.
 set -euo pipefail
 web_packages=(emscripten nodejs chromium chromium-driver python3-selenium python3-fonttools python3-brotli unicode-data
               firefox-esr webkit2gtk-driver)

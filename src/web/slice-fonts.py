@@ -10,16 +10,19 @@ and none where the machine has the face itself (local()). The slices
 follow what the page shows: Latin and half-width kana first, then kana and
 full-width forms, then every other character of the program's own texts
 (the screens, dialogs and papers), then the joyo kanji that titles mostly
-use, most frequent first, then the rest of Shift-JIS.
+use, most frequent first, then the kanji for names, then the rest of
+Shift-JIS.
 
 Every face has its own yen-sign slice: IPAGothic and IPAMincho draw U+00A5
 two cells wide, which pushes a fixed-pitch column half a cell; the slice
 maps U+00A5 to the face's own half-width yen sign, the glyph it draws for
-byte 5C. The slices are made again only when their plan, the script or a
-source font changes."""
+byte 5C. A slice is made again only when its characters, its font or the
+code that makes it change."""
 import bz2
 import hashlib
+import inspect
 import io
+import json
 import multiprocessing
 import os
 import re
@@ -48,7 +51,9 @@ YEN_LOCAL = {"gothic": ["MS Gothic", "ＭＳ ゴシック", "MS-Gothic"],
              "mincho": ["MS Mincho", "ＭＳ 明朝", "MS-Mincho"]}
 YEN = 0xA5
 JOYO_SLICE = 100
+NAMES_SLICE = 200
 REST_SLICE = 250
+SPAN_GAP = 64
 
 
 def program_repertoire(source):
@@ -68,7 +73,7 @@ def program_texts(source):
     chars = set()
     for folder, _, names in os.walk(os.path.join(source, "src")):
         for name in names:
-            if name.startswith("cp932_table") or not name.endswith((".cpp", ".h", ".def", ".js", ".html")):
+            if name.startswith("cp932_table") or not name.endswith((".cpp", ".h", ".def", ".js", ".html", ".css")):
                 continue
             with open(os.path.join(folder, name), encoding="utf-8", errors="ignore") as f:
                 chars |= {ord(c) for c in f.read() if ord(c) >= 0x80}
@@ -91,7 +96,8 @@ def is_kanji(c):
 
 def plan(source, covered):
     """The slices, each a sorted list of code points, every character of the
-    repertoire that every face covers in exactly one."""
+    repertoire that every face covers in exactly one; and how many of the
+    last are the rarest, cut in the order of the code."""
     repertoire = program_repertoire(source) & covered
     texts = program_texts(source) & repertoire
     joyo = {c for c, v in unihan("Unihan_OtherMappings.txt.bz2", "kJoyoKanji").items() if v == "2010"}
@@ -112,9 +118,13 @@ def plan(source, covered):
     symbols = {c for c in repertoire - placed if not is_kanji(c)}
     slices.append(symbols)
     placed |= symbols
-    rest = sorted(repertoire - placed, key=lambda c: (c not in jinmei, frequency.get(c, 6), c))
-    slices += [set(rest[i:i + REST_SLICE]) for i in range(0, len(rest), REST_SLICE)]
-    return [sorted(s) for s in slices if s]
+    names = sorted((jinmei & repertoire) - placed, key=by_use)
+    slices += [set(names[i:i + NAMES_SLICE]) for i in range(0, len(names), NAMES_SLICE)]
+    placed |= set(names)
+    # The rarest in the order of the code, which keeps their ranges short.
+    rest = sorted(repertoire - placed)
+    rarest = [set(rest[i:i + REST_SLICE]) for i in range(0, len(rest), REST_SLICE)]
+    return [sorted(s) for s in slices + rarest if s], len(rarest)
 
 
 def renamed(font, name):
@@ -158,22 +168,37 @@ def make_slice(job):
     os.replace(target + ".part", target)
 
 
-def unicode_range(codes):
-    """U+20-7E, U+A0, ...: runs of code points as CSS writes them."""
+def unicode_range(codes, gap=1):
+    """U+20-7E, U+A0, ...: runs of code points as CSS writes them, a run
+    going on over fewer than `gap` codes missing."""
     parts, start = [], None
     for i, c in enumerate(codes):
         if start is None:
             start = c
-        if i + 1 == len(codes) or codes[i + 1] != c + 1:
+        if i + 1 == len(codes) or codes[i + 1] > c + gap:
             parts.append(f"U+{start:X}" if start == c else f"U+{start:X}-{c:X}")
             start = None
     return ", ".join(parts)
 
 
-def face_rule(family, local_names, file_name, codes):
+def face_rule(family, local_names, file_name, codes, span=False):
+    """The @font-face rule of one slice. A span rule covers the codes
+    between its slice's too, where they are near: of two rules whose ranges hold a
+    character, a browser takes the one written later, so the span rules
+    come first and stand back where another slice has the character."""
     sources = [f'local("{n}")' for n in local_names] + [f'url("{file_name}") format("woff2")']
+    codes_range = unicode_range(codes, SPAN_GAP if span else 1)
     return (f'@font-face {{\n  font-family: "{family}";\n  src: {", ".join(sources)};\n'
-            f"  unicode-range: {unicode_range(codes)};\n}}\n")
+            f"  unicode-range: {codes_range};\n}}\n")
+
+
+def job_key(job, font_digests):
+    """What a slice is made from: its font, characters, name and the code
+    that makes it."""
+    source, _, name, unicodes, yen_glyph_from = job
+    code = inspect.getsource(make_slice) + inspect.getsource(renamed)
+    made_of = repr((font_digests[source], name, unicodes, yen_glyph_from, code))
+    return hashlib.sha256(made_of.encode()).hexdigest()
 
 
 def main():
@@ -182,43 +207,50 @@ def main():
     for _, _, path, _, _, _ in FACES:
         cmap = set(TTFont(path, lazy=True).getBestCmap())
         covered = cmap if covered is None else covered & cmap
-    slices = plan(source, covered)
+    slices, rarest = plan(source, covered)
 
-    digest = hashlib.sha256()
-    digest.update(open(__file__, "rb").read())
-    digest.update(repr(slices).encode())
-    for _, _, path, _, _, _ in FACES:
-        digest.update(open(path, "rb").read())
-    stamp = os.path.join(out_dir, ".slices")
-    wanted = {"faces.css"}
     jobs, css = [], ["/* Made by slice-fonts.py: the design faces, the machine's own where it has\n"
                      "   them, otherwise slices of the IPA fonts (IPA Font License v1.0). */\n"]
+    first_rarest = len(slices) - rarest
     for family, prefix, path, name, local_names, fixed in FACES:
+        rules = []
         for n, codes in enumerate(slices):
             if n == 0 and not fixed:
                 codes = sorted(codes + [YEN])
             file_name = f"{prefix}-{n:02d}.woff2"
-            wanted.add(file_name)
             jobs.append((path, os.path.join(out_dir, file_name), name, codes, None))
-            css.append(face_rule(family, local_names, file_name, codes))
+            rules.append(face_rule(family, local_names, file_name, codes, n >= first_rarest))
+        css += rules[first_rarest:] + rules[:first_rarest]
         if fixed:
             file_name = f"{prefix}-yen.woff2"
-            wanted.add(file_name)
             jobs.append((path, os.path.join(out_dir, file_name), name, [YEN], 0x5C))
             css.append(face_rule(family, YEN_LOCAL[prefix], file_name, [YEN]))
+
+    # A slice is made again only when what it is made from changed.
     os.makedirs(out_dir, exist_ok=True)
-    have = set(os.listdir(out_dir))
-    if os.path.exists(stamp) and open(stamp).read() == digest.hexdigest() and wanted <= have:
-        return
-    for stale in have - wanted:
-        if stale.endswith((".woff2", ".ttf", ".part")) or stale == "faces.css":
+    stamps_path = os.path.join(out_dir, ".slices.json")
+    try:
+        with open(stamps_path) as f:
+            stamps = json.load(f)
+    except (OSError, ValueError):
+        stamps = {}
+    font_digests = {path: hashlib.sha256(open(path, "rb").read()).hexdigest() for _, _, path, _, _, _ in FACES}
+    keys = {os.path.basename(job[1]): job_key(job, font_digests) for job in jobs}
+    todo = [job for job in jobs
+            if stamps.get(os.path.basename(job[1])) != keys[os.path.basename(job[1])] or not os.path.exists(job[1])]
+    for stale in set(os.listdir(out_dir)) - set(keys):
+        if stale.endswith((".woff2", ".ttf", ".part")):
             os.remove(os.path.join(out_dir, stale))
-    with multiprocessing.Pool(min(2, os.cpu_count() or 1)) as pool:
-        pool.map(make_slice, jobs, chunksize=4)
-    with open(os.path.join(out_dir, "faces.css"), "w", encoding="utf-8") as f:
-        f.write("".join(css))
-    with open(stamp, "w") as f:
-        f.write(digest.hexdigest())
+    if todo:
+        with multiprocessing.Pool(min(2, os.cpu_count() or 1)) as pool:
+            pool.map(make_slice, todo, chunksize=2)
+    with open(stamps_path, "w") as f:
+        json.dump(keys, f, indent=0, sort_keys=True)
+    css_text = "".join(css)
+    css_path = os.path.join(out_dir, "faces.css")
+    if not os.path.exists(css_path) or open(css_path, encoding="utf-8").read() != css_text:
+        with open(css_path, "w", encoding="utf-8") as f:
+            f.write(css_text)
 
 
 if __name__ == "__main__":

@@ -20,10 +20,13 @@ try {
   await page.goto(`${url}?edition=shop&today=2016/04/29`);
   const shown = (id) => page.waitForFunction(
     (name) => { const e = document.getElementById(name); return e && !e.closest('[hidden]'); }, {}, id);
+  // A button of the open dialog; the dialog closes, or the next one opens.
   const answer = async (button) => {
-    await page.waitForSelector('#dialog[open]');
+    await page.waitForSelector(`#dialog[open] #dialog-${button}`, { visible: true });
+    const text = await page.$eval('#dialog-text', (e) => e.textContent);
     await page.click(`#dialog-${button}`);
-    await page.waitForFunction(() => !document.getElementById('dialog').open);
+    await page.waitForFunction((before) => !document.getElementById('dialog').open
+      || document.getElementById('dialog-text').textContent !== before, {}, text);
   };
   await shown('MAINFORM');
   for (const title of titles) {

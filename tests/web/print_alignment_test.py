@@ -19,7 +19,7 @@ TITLES = ["進撃の巨人　１巻", "ABC 12", "名探偵コナン　第２巻"
 NATIVE = os.path.join(os.path.dirname(NATIVE_DRIVER), "scanfee")
 FIREFOX = os.environ.get("SCANFEE_FIREFOX", "/usr/bin/firefox-esr")
 PUPPETEER = os.path.join(ROOT, "node_modules", "puppeteer-core")
-WORD = re.compile(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>')
+WORD = re.compile(r'<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>')
 
 # The worst distance, in px, of a character from the left edge of its cells
 # in the element's lines: "あ" two cells, "A" one, a cell half the font size.
@@ -31,7 +31,8 @@ const lines = e.matches('textarea') ? e.value.split('\\n')
                                     : [...e.querySelectorAll('[role=option]')].map((r) => r.textContent);
 const probe = document.createElement('pre');
 probe.style.cssText = 'position: absolute; left: 0; top: 0; margin: 0; white-space: pre; font-kerning: none;';
-probe.style.font = style.font;
+probe.style.fontFamily = style.fontFamily;
+probe.style.fontSize = style.fontSize;
 document.body.append(probe);
 let worst = 0;
 for (const line of lines) {
@@ -57,9 +58,9 @@ return worst;
 
 
 def words(pdf, folder, name):
-    """Every page's lines, top to bottom, each its words as (text, x),
-    with the x of the line's first word at the left, as pdftotext reads
-    them."""
+    """Every page's lines, top to bottom, each its words as (text, x), as
+    pdftotext reads them; a word that touches the one before it (pdftotext
+    ends a word where the font changes) is part of it."""
     path = os.path.join(folder, name)
     with open(path + ".pdf", "wb") as f:
         f.write(pdf)
@@ -68,13 +69,18 @@ def words(pdf, folder, name):
         pages = f.read().split("<page ")[1:]
     result = []
     for page in pages:
+        found = sorted(((float(x), float(y), float(end), html.unescape(t)) for x, y, end, t in WORD.findall(page)),
+                       key=lambda w: (round(w[1]), w[0]))
         lines = []
-        for x, y, text in sorted(((float(x), float(y), html.unescape(t)) for x, y, t in WORD.findall(page)),
-                                 key=lambda w: (round(w[1]), w[0])):
-            if not lines or abs(lines[-1][0] - y) > 1.5:
-                lines.append((y, []))
-            lines[-1][1].append((text, x))
-        result.append([line for _, line in lines])
+        for x, y, end, text in found:
+            if not lines or abs(lines[-1]["y"] - y) > 1.5:
+                lines.append({"y": y, "words": []})
+            line = lines[-1]["words"]
+            if line and x - line[-1][2] < 0.2:
+                line[-1] = (line[-1][0] + text, line[-1][1], end)
+            else:
+                line.append((text, x, end))
+        result.append([[(text, x) for text, x, _ in line["words"]] for line in lines])
     return result
 
 
@@ -90,6 +96,7 @@ def native_pdf(text, folder, name):
 
 
 class PrintAlignment(PageTest):
+    maxDiff = None
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
@@ -108,9 +115,10 @@ class PrintAlignment(PageTest):
         for p, (page, expected) in enumerate(zip(printed, native)):
             self.assertEqual([[w for w, _ in line] for line in page], [[w for w, _ in line] for line in expected],
                              f"{what}, page {p + 1}: the words of its lines")
-            for line, expected_line in zip(page, expected):
+            # The last line is the page number, centred at the foot.
+            for n, (line, expected_line) in enumerate(zip(page, expected)):
                 for (word, x), (_, native_x) in zip(line, expected_line):
-                    self.assertAlmostEqual(x, native_x, delta=0.5,
+                    self.assertAlmostEqual(x, native_x, delta=0.5 if n + 1 < len(page) else 1.0,
                                            msg=f"{what}, page {p + 1}: {word} at {x:.2f} pt, natively {native_x:.2f}")
 
     def test_chromium_prints_and_shows_the_columns_as_the_window_program(self):
@@ -128,7 +136,7 @@ class PrintAlignment(PageTest):
         b.wait(lambda: b.top_form() == "FORM5", "the statement screen")
         for paper in ("statement", "breakdown"):
             text = b.text("EDIT6")
-            self.assertIn("\\", text)
+            self.assertEqual("\\" in text, paper == "statement")
             self.assertLessEqual(b.js(MISPLACED, "EDIT6"), 1.0, f"the {paper}'s columns on screen")
             b.js("window.print = () => {};")
             b.chord(Keys.CONTROL, "p")

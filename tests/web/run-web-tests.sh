@@ -36,6 +36,8 @@ echo "web e2e: $passed scripts alike through Node and natively, $failed failed"
 # The recovery copy across runs of the driver for Node, one of them killed.
 bash tests/e2e/recovery.sh "$work/recovery" node "$web/scanfee-run.js" || failed=$((failed + 1))
 
+# The pinned npm tools that drive Firefox.
+[ -d node_modules/puppeteer-core ] || npm ci --no-audit --no-fund >/dev/null
 # The tests leave the source tree as they found it.
 export SCANFEE_SITE="$web/site" SCANFEE_NATIVE_DRIVER="$native/scanfee-run" PYTHONDONTWRITEBYTECODE=1
 # Chromium and Firefox run headless; WebKit's MiniBrowser needs an X server.

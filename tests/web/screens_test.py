@@ -2,11 +2,13 @@
 the fixed-pitch faces of the title list and the statement, the keyboard of
 the window program, the end of the run, and no request to any other host;
 at 1x and at 1.5x."""
+import io
 import os
 import tempfile
 import unittest
 import urllib.request
 
+from fontTools.ttLib import TTFont
 from page_session import DATA, Keys, PageTest
 
 # Places and sizes from the screens' design (left, top, width, height).
@@ -293,7 +295,7 @@ class ScreensAtOneAndAHalf(Screens):
 
 
 # A machine without Japanese fonts: the browser's font configuration knows
-# only DejaVu, so the page serves its IPA fonts.
+# only DejaVu, so the page serves its fonts cut from the IPA fonts.
 NO_JAPANESE_FONTS = tempfile.mkdtemp(prefix="scanfee-fonts-")
 with open(os.path.join(NO_JAPANESE_FONTS, "fonts.conf"), "w") as conf:
     conf.write('<?xml version="1.0"?><!DOCTYPE fontconfig SYSTEM "fonts.dtd"><fontconfig>'
@@ -304,21 +306,31 @@ with open(os.path.join(NO_JAPANESE_FONTS, "fonts.conf"), "w") as conf:
 class WithoutJapaneseFonts(PageTest):
     browser_env = {"FONTCONFIG_FILE": os.path.join(NO_JAPANESE_FONTS, "fonts.conf")}
 
-    def test_the_served_ipa_fonts_line_up_the_title_list_and_the_statement(self):
+    def test_the_served_font_slices_line_up_the_title_list_and_carry_their_licence(self):
         b = self.browser
         b.open("customer")
         b.add_title("BUTTON5", "ワンピース　１巻")
         b.click("BUTTON5")
         b.wait(lambda: b.js("return document.fonts.status === 'loaded';"), "the fonts")
         self.assertTrue(b.fixed_pitch("LIST1"))
-        served = [u for u in b.requested_urls() if "/fonts/" in u]
-        self.assertIn(self.site.url + "fonts/ipam.ttf", served)
-        self.assertIn(self.site.url + "fonts/ipagp.ttf", served)
-        with urllib.request.urlopen(self.site.url + "fonts/ipam.ttf") as served_font, \
-                open("/usr/share/fonts/opentype/ipafont-mincho/ipam.ttf", "rb") as debian_font:
-            self.assertEqual(served_font.read(), debian_font.read())
+        served = sorted({u[len(self.site.url):] for u in b.requested_urls() if "/fonts/" in u})
+        # Only the slices of the characters shown.
+        self.assertIn("fonts/faces.css", served)
+        self.assertTrue(any(u.startswith("fonts/mincho-") for u in served), served)
+        self.assertFalse(any(u.endswith(".ttf") for u in served), served)
+        self.assertLess(len(served), 20, served)
+        for url in served:
+            self.assertNotIn("ipa", url.lower())
+        # A changed IPA font carries another name and the licence's terms.
+        with urllib.request.urlopen(self.site.url + served[-1]) as served_font:
+            font = TTFont(io.BytesIO(served_font.read()))
+        names = " ".join(str(r) for r in font["name"].names if r.nameID in (1, 3, 4, 6, 16))
+        self.assertNotIn("IPA", names)
+        self.assertIn("Scanfee", names)
         with urllib.request.urlopen(self.site.url + "fonts/IPA_Font_License_Agreement_v1.0.txt") as licence:
-            self.assertIn("IPA Font License Agreement v1.0", licence.read().decode())
+            self.assertIn("IPA Font License Agreement v1.0", licence.read().decode("utf-8-sig"))
+        with urllib.request.urlopen(self.site.url + "fonts/README.txt") as readme:
+            self.assertIn("元のフォントに置き換えるには", readme.read().decode("utf-8-sig"))
 
 
 # The base class's tests run once at each scale, not again by themselves.

@@ -6,10 +6,11 @@
 // foot, "1 / 3", centred. The text stays the element's text, line ends and
 // all; the page numbers are generated content.
 
-// Half-width cells, as the statement counts its columns: one per byte.
+// Half-width cells, as the statement counts its columns: one per byte;
+// "¥" stands for the byte 5C.
 export function charCells(c) {
   const code = c.codePointAt(0);
-  return code < 0x80 || (code >= 0xff61 && code <= 0xff9f) ? 1 : 2;
+  return code < 0x80 || code === 0xa5 || (code >= 0xff61 && code <= 0xff9f) ? 1 : 2;
 }
 
 export function lineCells(line) {
