@@ -8,6 +8,7 @@ import os
 import shutil
 import subprocess
 import tempfile
+import warnings
 
 from selenium import webdriver
 from selenium.webdriver.common.by import By
@@ -162,7 +163,12 @@ class WebKitBrowser(OtherEngine):
         saved = dict(os.environ)
         os.environ.update(HOME=self.downloads, **(env or {}))
         try:
-            self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options)
+            with warnings.catch_warnings():
+                # Selenium 4.8's own WebKitGTK class uses what it deprecates.
+                warnings.simplefilter("ignore", DeprecationWarning)
+                # The MiniBrowser's GTK messages go where the driver's do.
+                self.driver = webdriver.WebKitGTK(executable_path="/usr/bin/WebKitWebDriver", options=options,
+                                                  service_log_path=os.devnull)
         finally:
             os.environ.clear()
             os.environ.update(saved)

@@ -22,7 +22,11 @@ const browser = await puppeteer.launch({
     'browser.download.panel.shown': true,
   },
 });
-const page = (await browser.pages())[0] || (await browser.newPage());
+// The first tab of a headless Firefox never has the focus, and without it
+// Enter and Space on a focused button do not press it: a tab of our own.
+const first = await browser.pages();
+const page = await browser.newPage();
+for (const tab of first) await tab.close();
 
 // An element as the tests name it: the `index`th match of `css` in the
 // document, then each selector of `inside` within the one before.

@@ -93,6 +93,10 @@ class Offline(PageTest):
         manifest = b.driver.execute_cdp_cmd("Page.getAppManifest", {})
         self.assertIn(f"/{edition}.webmanifest", manifest["url"])
         self.assertIn(f'"name": "{name}"', manifest["data"])
+        # Installed, the page opens in the edition it was installed from.
+        start = "./?edition=shop" if edition == "shop" else "./"
+        self.assertIn(f'"start_url": "{start}"', manifest["data"])
+        self.assertEqual(b.driver.execute_cdp_cmd("Page.getAppManifest", {}).get("errors", []), [])
         errors = b.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {})["installabilityErrors"]
         self.assertEqual(errors, [])
 

@@ -251,9 +251,11 @@ class Browser:
 
     def downloaded(self, name, timeout=10):
         path = os.path.join(self.downloads, name)
-        # Unfinished, a download stands beside its name under another one.
-        self.wait(lambda: os.path.exists(path) and not any(os.path.exists(path + partial)
-                                                           for partial in PARTIAL_DOWNLOADS),
+        # Unfinished, a download stands beside its name under another one
+        # (Firefox puts an empty file under the name first): no file the
+        # program saves is empty.
+        self.wait(lambda: os.path.exists(path) and os.path.getsize(path) > 0
+                  and not any(os.path.exists(path + partial) for partial in PARTIAL_DOWNLOADS),
                   f"the download {name}", timeout)
         with open(path, "rb") as f:
             return f.read()
@@ -321,4 +323,6 @@ class PageTest(unittest.TestCase):
 
     def setUp(self):
         for name in os.listdir(self.browser.downloads):
-            os.remove(os.path.join(self.browser.downloads, name))
+            # WebKit's downloads folder is its home, with the browser's own folders.
+            if os.path.isfile(os.path.join(self.browser.downloads, name)):
+                os.remove(os.path.join(self.browser.downloads, name))
