@@ -2,6 +2,7 @@
 """Readies the built site for serving, in place:
   - with --minify NODE ACORN_OPTIMIZER, the page's own scripts and style
     without comments and needless blanks (emscripten's own minifier);
+  - every module the page imports named in its head (modulepreload);
   - every reference from one file of the site to another carries the
     referred file's hash (page.js?v=0123456789abcdef), so that a server may
     let browsers keep such an address for a year: a new version is a new
@@ -124,10 +125,34 @@ def compress(path):
             f.write(pack(data))
 
 
+
+
+def preload_modules(page):
+    """Every module the page's module scripts import, at any depth, named in
+    the page's head, so the browser fetches them all at once instead of one
+    level of imports after the other."""
+    html = read(page)
+    for script in re.finditer(rb'<script type="module" src="(?P<src>[^"?#]+)"></script>', html):
+        wanted, queue = [], [script.group("src").decode()]
+        while queue:
+            module = queue.pop(0)
+            for ref in re.finditer(REFERENCES[".js"], read(module)):
+                name = os.path.normpath(os.path.join(os.path.dirname(module), ref.group("ref").decode()))
+                name = name.replace(os.sep, "/")
+                if name in present and name not in wanted:
+                    wanted.append(name)
+                    queue.append(name)
+        links = b"".join(f'<link rel="modulepreload" href="{name}">\n'.encode() for name in wanted)
+        html = html.replace(script.group(0), links + script.group(0), 1)
+    write(page, html)
+
+
 if minifier:
     for path in sorted(present):
         if path != PROGRAM and not path.startswith(ON_USE):
             minify(path)
+if "index.html" in present and b"modulepreload" not in read("index.html"):
+    preload_modules("index.html")
 for path in sorted(present):
     versioned(path)
 
