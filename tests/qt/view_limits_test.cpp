@@ -66,6 +66,11 @@ TEST_F(LimitsTest, CouponBoxHoldsTenBytesOfCp932) {
     QTest::keyClicks(edit("COMBO1"), "12345678901");
     EXPECT_EQ(control("COMBO1").text(), "1234567890");
     edit("COMBO1")->clear();
+    // A coupon typed with the input method on: its digits are digits.
+    commit(edit("COMBO1"), QString::fromUtf8("１６１２３１００４２"));
+    EXPECT_EQ(edit("COMBO1")->text(), "1612310042");
+    EXPECT_EQ(control("COMBO1").text(), "1612310042");
+    edit("COMBO1")->clear();
     // Full-width letters are two bytes each: five of them fill the box.
     type_text(edit("COMBO1"), QString::fromUtf8("ＡＢＣＤＥＦ"));
     EXPECT_EQ(edit("COMBO1")->text(), QString::fromUtf8("ＡＢＣＤＥ"));
