@@ -138,7 +138,7 @@ TEST_F(FileDialogServiceTest, APatternIsNoNameToSaveUnder) {
             }
             QTimer::singleShot(0, [&said] {
                 QWidget* box = nullptr;
-                QTest::qWaitFor([&] {
+                (void)QTest::qWaitFor([&] {
                     box = QApplication::activeModalWidget();
                     return qobject_cast<QMessageBox*>(box) != nullptr;
                 });
