@@ -86,7 +86,7 @@ TEST_F(OrderFile, LoadedFieldsFollowTheirCharacters) {
     load_bytes("前受額:700\r\n割引券:0\r\n"
                "012,0000,156,0,A\r\n"      // three characters: no compensation
                "0121,1111,600,1,B\r\n"     // compensated, every option
-               "1127,0200,120,7,C\r\n"_sj  // flags other than 0 and 1 count as not ticked
+               "1120,0100,120,0,C\r\n"_sj  // a fourth character 0: not compensated
     );
     EXPECT_EQ(c().EDIT4->text(), "700");
     EXPECT_EQ(c().EDIT7->text(), "");
@@ -98,10 +98,10 @@ TEST_F(OrderFile, LoadedFieldsFollowTheirCharacters) {
     EXPECT_EQ(s().COMP_AMOUNT(1, 0), s().TITLE_TOTAL(1, 0));
     EXPECT_EQ(s().DPI(1, 0), 600);
     EXPECT_EQ(s().GIFTCOUNT(0), 1);
-    EXPECT_EQ(s().OPT_COMP(0, 1), 7);
-    EXPECT_EQ(s().GIFT(0, 1), 7);
+    EXPECT_EQ(s().OPT_COMP(0, 1), 0);
+    EXPECT_EQ(s().COMP_AMOUNT(0, 1), 0);
     EXPECT_EQ(s().GIFTCOUNT(1), 0);
-    EXPECT_EQ(s().OPT_NOMOIRE(0, 1), 2);
+    EXPECT_EQ(s().OPT_NOMOIRE(0, 1), 1);
     EXPECT_EQ(s().TITLECOUNT(0), 2);
     EXPECT_EQ(s().TITLECOUNT(1), 1);
     EXPECT_EQ(s().CAT_SUBTOTAL(0), s().TITLE_TOTAL(0, 0) + s().TITLE_TOTAL(1, 0));

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -122,6 +123,40 @@ TEST_F(FileDialogServiceTest, SaveDialogSelectsTheBaseNameSoThatTypingReplacesIt
         EXPECT_EQ(seen.toStdString(), c.selected);
         EXPECT_EQ(chosen, in_work(c.result));
     }
+}
+
+// "保存" on the proposed "*.SAV" or on a typed "?" is a pattern, not a
+// name: the dialog says so and stays open for a name.
+TEST_F(FileDialogServiceTest, APatternIsNoNameToSaveUnder) {
+    QStringList said;
+    when_shown([&](FileDialog& dialog) {
+        QLineEdit* name = dialog.name_edit();
+        for (const char* typed : {"", "注?文"}) {
+            // Committed as an input method commits it: QTest types ASCII only.
+            if (*typed) name->setText(QString::fromUtf8(typed));
+            QTimer::singleShot(0, [&said] {
+                QWidget* box = nullptr;
+                (void)QTest::qWaitFor([&] {
+                    box = QApplication::activeModalWidget();
+                    return qobject_cast<QMessageBox*>(box) != nullptr;
+                });
+                if (auto* message = qobject_cast<QMessageBox*>(box)) {
+                    said << message->text();
+                    message->accept();
+                }
+            });
+            QTest::keyClick(name, Qt::Key_Return);
+            EXPECT_TRUE(dialog.isVisible());
+        }
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("order3"));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    EXPECT_EQ(service_.save_dialog(nullptr, "申込みデータの保存"_sj, in_work("*.SAV"), "(*.SAV)"_sj),
+              in_work("order3"));
+    ASSERT_EQ(said.size(), 2);
+    EXPECT_TRUE(said[0].startsWith(QString::fromUtf8("「*.SAV」はファイル名ではありません")));
+    EXPECT_TRUE(said[1].startsWith(QString::fromUtf8("「注?文」はファイル名ではありません")));
 }
 
 TEST_F(FileDialogServiceTest, AClickOrAnArrowKeyInTheNameLeavesTheSelectionToTheUser) {

@@ -8,9 +8,9 @@ function rowAt(list, target) {
   return row && list.contains(row) ? Number(row.dataset.row) : -1;
 }
 
-// A longer list shows only the rows in view and a few around them, the
-// rest standing in as the list's padding: a header of thousands of fields
-// costs the page what a screenful costs.
+// A longer list shows only the rows in view and a few around them, in a
+// holder whose padding stands in for the rest: a header of thousands of
+// fields costs the page what a screenful costs.
 const ALL_ROWS = 500;
 const AROUND = 20;
 
@@ -47,6 +47,7 @@ export class ListBox {
     this.items = [];
     this.count = 0;
     this.first = 0;
+    this.holder = this.el;
     this.caret = -1;
     this.chosen = new Set();
     // A click below the last row is a click on no row (-1).
@@ -73,13 +74,13 @@ export class ListBox {
   }
 
   rowHeight() {
-    const first = this.el.firstElementChild;
+    const first = this.holder.firstElementChild;
     return (first && first.getBoundingClientRect().height) || 16;
   }
 
   // The row element of row `i`, when it is shown.
   rowEl(i) {
-    return i >= this.first ? this.el.children[i - this.first] : undefined;
+    return i >= this.first ? this.holder.children[i - this.first] : undefined;
   }
 
   setItems(items) {
@@ -90,25 +91,33 @@ export class ListBox {
   }
 
   render() {
+    const virtual = this.count > ALL_ROWS;
+    if (virtual !== (this.holder !== this.el)) {
+      this.holder = virtual ? document.createElement('div') : this.el;
+      this.el.replaceChildren(...(virtual ? [this.holder] : []));
+    }
     let first = 0;
     let shown = this.count;
     const h = this.rowHeight();
-    if (this.count > ALL_ROWS) {
+    if (virtual) {
       const view = Math.ceil(this.el.clientHeight / h) || AROUND;
       first = Math.max(0, Math.min(this.count - view, Math.floor(this.el.scrollTop / h)) - AROUND);
       shown = Math.min(this.count - first, view + 2 * AROUND);
     }
     this.first = first;
-    fillRows(this.el, this.items, first, shown);
-    const virtual = this.count > ALL_ROWS;
-    this.el.style.paddingTop = virtual ? `${first * h}px` : '';
-    this.el.style.paddingBottom = virtual ? `${(this.count - first - shown) * h}px` : '';
+    fillRows(this.holder, this.items, first, shown);
+    // The first rows of a new holder tell the height of a row.
+    if (virtual && this.rowHeight() !== h) return this.render();
+    if (virtual) {
+      this.holder.style.paddingTop = `${first * h}px`;
+      this.holder.style.paddingBottom = `${(this.count - first - shown) * h}px`;
+    }
     this.paint();
   }
 
   // The selection and the caret on the rows shown; only what changed is touched.
   paint() {
-    for (const row of this.el.children) {
+    for (const row of this.holder.children) {
       const i = Number(row.dataset.row);
       const on = this.chosen.has(i);
       if (row.classList.contains('selected') !== on) {
