@@ -105,6 +105,14 @@ export class Screens {
     this.root = root;
     this.timings = timings;
     this.forms = new Map();
+    // Forms the program has described but the page has not built yet: a
+    // form is built when first shown, the rest in the browser's idle time,
+    // so that the first screen comes up without waiting for the others.
+    this.order = [];  // every form's name, in the program's order
+    this.unbuilt = new Map();  // form name -> its description, kept up to date
+    this.unbuiltOwner = new Map();  // control name -> its unbuilt form's name
+    this.ended = false;
+    this.painted = false;
     this.stack = [];  // visible forms, the top one last
     this.onAction = () => {};
     this.onPrint = () => {};
@@ -115,23 +123,89 @@ export class Screens {
     window.addEventListener('resize', () => this.fit());
   }
 
+  // Until the first screen is painted nothing reads the layout: it is
+  // made once, by the browser's own frame; then the window's width is read
+  // again (the screen may have brought a scroll bar) and the focus shown.
+  afterFirstPaint() {
+    if (this.paintAwaited) return;
+    this.paintAwaited = true;
+    requestAnimationFrame(() => {
+      const channel = new MessageChannel();
+      channel.port1.onmessage = () => {
+        this.painted = true;
+        this.fit();
+        revealFocus();
+      };
+      channel.port2.postMessage(null);
+    });
+  }
+
   // Each form as designed where the window has room for it, in the narrow
   // layout where it has not (a phone, a half screen, a large zoom).
   fit() {
-    const room = document.documentElement.clientWidth;
-    for (const form of this.forms.values()) form.el.classList.toggle('narrow', room < form.width + SCREEN_MARGIN);
+    this.room = document.documentElement.clientWidth;
+    for (const form of this.forms.values()) form.el.classList.toggle('narrow', this.room < form.width + SCREEN_MARGIN);
+  }
+
+  // The form described by `data`, built and placed among the others in
+  // the program's order.
+  build(data) {
+    const form = new Form(data, this.actions);
+    if (form.name === PRINT_BUTTON.form) form.addButton(PRINT_BUTTON, () => this.onPrint());
+    this.unbuilt.delete(form.name);
+    for (const c of data.controls) this.unbuiltOwner.delete(c.name);
+    this.forms.set(form.name, form);
+    const later = this.order.slice(this.order.indexOf(form.name) + 1).map((name) => this.forms.get(name)).find(Boolean);
+    this.root.insertBefore(form.el, later ? later.el : null);
+    form.el.classList.toggle('narrow', this.room < form.width + SCREEN_MARGIN);
+    this.show(form);
+    this.layer();
+    return form;
+  }
+
+  // A change to a form not built yet is kept in its description.
+  keep(change) {
+    const { asTyped, ...state } = change;
+    const data = this.unbuilt.get(change.name);
+    if (data) {
+      Object.assign(data, state);
+      if (data.visible) this.build(data);
+      return true;
+    }
+    const owner = this.unbuiltOwner.get(change.name);
+    if (!owner) return false;
+    Object.assign(this.unbuilt.get(owner).controls.find((c) => c.name === change.name), state);
+    return true;
+  }
+
+  // The forms not built yet, one per idle moment of the browser.
+  buildLater() {
+    if (this.idleQueued || this.unbuilt.size === 0 || this.ended) return;
+    this.idleQueued = true;
+    const next = () => {
+      this.idleQueued = false;
+      const data = this.unbuilt.values().next().value;
+      if (!data || this.ended) return;
+      this.room = document.documentElement.clientWidth;
+      this.build(data);
+      this.buildLater();
+    };
+    if (window.requestIdleCallback) requestIdleCallback(next, { timeout: 1000 });
+    else setTimeout(next, 50);
   }
 
   update(message) {
+    // The window's width, read before anything is written: it costs no
+    // layout of its own.
+    if (message.forms.length) this.room = document.documentElement.clientWidth;
     for (const data of message.forms) {
-      const form = new Form(data, this.actions);
-      if (form.name === PRINT_BUTTON.form) form.addButton(PRINT_BUTTON, () => this.onPrint());
-      this.forms.set(form.name, form);
-      this.root.append(form.el);
-      this.show(form);
+      this.order.push(data.name);
+      this.unbuilt.set(data.name, data);
+      for (const c of data.controls) this.unbuiltOwner.set(c.name, data.name);
+      if (data.visible) this.build(data);
     }
-    if (message.forms.length) this.fit();
     for (const change of message.changes) {
+      if (this.keep(change)) continue;
       const form = this.forms.get(change.name);
       if (form) {
         form.apply(change);
@@ -154,7 +228,8 @@ export class Screens {
         const target = this.control(focus);
         if (target) target.focus();
       }
-      revealFocus();
+      if (this.painted) revealFocus();
+      else this.afterFirstPaint();
     }
     const top = this.top();
     if (top) document.title = top.caption.textContent;
@@ -167,6 +242,7 @@ export class Screens {
     }
     this.focusedTop = top;
     this.timings.end();
+    this.buildLater();
   }
 
   // A form shown or hidden by the program.
@@ -210,6 +286,8 @@ export class Screens {
   top() { return this.stack[this.stack.length - 1] || null; }
 
   control(name) {
+    const owner = this.unbuiltOwner.get(name);
+    if (owner) this.build(this.unbuilt.get(owner));
     for (const form of this.forms.values()) {
       const control = form.controls.get(name);
       if (control) return control;
@@ -242,6 +320,7 @@ export class Screens {
 
   // The run has ended: no screen stays.
   end() {
+    this.ended = true;
     for (const form of this.forms.values()) {
       form.el.hidden = true;
       form.el.inert = true;
