@@ -14,7 +14,8 @@ const SMALLEST_POINTS = 6;
 let pageRule = -1;
 
 function pageSheet() {
-  return [...document.styleSheets].find((s) => s.href && s.href.endsWith('page.css'));
+  // Its address may carry the file's hash after a "?".
+  return [...document.styleSheets].find((s) => s.href && new URL(s.href).pathname.endsWith('/page.css'));
 }
 
 // The statement's page; printing anything else the browser sets its own.
