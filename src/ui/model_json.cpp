@@ -4,6 +4,7 @@
 
 #include "runtime/sjis.h"
 #include "ui/keyboard_order.h"
+#include "ui/reading_order.h"
 
 namespace scanfee::ui {
 namespace {
@@ -175,13 +176,12 @@ std::string form_json(const Form& form) {
         controls += (controls.size() > 1 ? "," : "") + control_json(*c, ALL_PROPS);
     f.add("controls", controls + "]");
     f.add("escape", escape_leaves(form.name()));
-    // The whole chain, hidden stops too: a view lays its controls out in
-    // this order once, for the keyboard and a screen reader alike.
-    std::string chain = "[";
-    if (const FormFocus* row = focus_order(form.name()))
-        for (const char* name : row->chain)
-            chain += (chain.size() > 1 ? "," : "") + json_string(upper_name(name));
-    f.add("tabChain", chain + "]");
+    // Every control, hidden ones too: a view lays its controls out in this
+    // order once, for a screen reader and the keyboard alike.
+    std::string order = "[";
+    for (const Control* c : reading_order(form))
+        order += (order.size() > 1 ? "," : "") + json_string(upper_name(c->name()));
+    f.add("readingOrder", order + "]");
     std::string enter = "{";
     for (const EnterPass& pass : enter_passes())
         if (same_name(pass.form, form.name()) && form.find(pass.source) && form.find(pass.target))

@@ -180,8 +180,8 @@ TEST_F(ScreenTablesTest, EveryInputIsNamedByTheLabelBesideItOrANameOfItsOwn) {
 }
 
 // The narrow layout keeps every control, each in a cell of its own, a label
-// beside the box it names (above a list), a group's buttons inside its rows,
-// and the Tab order from top to bottom.
+// beside the box it names (above a list as wide as the layout), a group's
+// buttons inside its rows, and the Tab order from top to bottom.
 TEST_F(ScreenTablesTest, EveryControlHasACellOfItsOwnInTheNarrowLayoutInTheTabOrder) {
     using ui::FlowColumn;
     for (const auto& form : screen_model().forms()) {
@@ -206,14 +206,17 @@ TEST_F(ScreenTablesTest, EveryControlHasACellOfItsOwnInTheNarrowLayoutInTheTabOr
                     EXPECT_TRUE(taken.insert({place.row, column}).second) << "a cell twice";
                 }
             }
-            // A list's label heads it across the row above; any other
-            // box's label stands beside it.
+            // A list across both columns has its caption on the row above.
             if (!c->labelled_by().empty()) {
                 const ui::FlowPlace& label = form->find(c->labelled_by())->flow();
-                const bool heads = c->kind() == ui::Kind::List;
-                EXPECT_EQ(label.row, place.row - (heads ? 1 : 0));
-                EXPECT_EQ(label.column, heads ? FlowColumn::Both : FlowColumn::Label);
-                EXPECT_EQ(place.column, heads ? FlowColumn::Both : FlowColumn::Box);
+                if (place.column == FlowColumn::Both) {
+                    EXPECT_EQ(label.row, place.row - 1);
+                    EXPECT_EQ(label.column, FlowColumn::Both);
+                } else {
+                    EXPECT_EQ(label.row, place.row);
+                    EXPECT_EQ(label.column, FlowColumn::Label);
+                    EXPECT_EQ(place.column, FlowColumn::Box);
+                }
             }
         }
         for (int row = 1; row <= last_row; ++row) {

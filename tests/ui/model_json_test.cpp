@@ -72,8 +72,10 @@ TEST_F(ModelJsonTest, AFormWholeHoldsItsControlsAndItsKeys) {
     summary.add(Kind::Combo, "COMBO1");
     summary.add(Kind::Button, "BUTTON15");
     EXPECT_NE(form_json(summary).find(R"("enter":{"COMBO1":"BUTTON15"})"), std::string::npos);
-    EXPECT_NE(form_json(summary).find(R"("tabChain":["BUTTON5","BUTTON6",)"), std::string::npos);
-    EXPECT_NE(json.find(R"("tabChain":[])"), std::string::npos);
+    // Every control in the order it is read: the summary's Tab order, a
+    // form without one in its design order.
+    EXPECT_NE(form_json(summary).find(R"("readingOrder":["COMBO1","BUTTON15"])"), std::string::npos);
+    EXPECT_NE(json.find(R"("readingOrder":["BUTTON1","TEXT1"])"), std::string::npos);
 }
 
 }  // namespace

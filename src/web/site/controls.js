@@ -133,8 +133,16 @@ class Group extends Control {
   }
 }
 
+// A text on the form. An amount the design names is read as a definition:
+// its value, named by the caption beside it (the term it defines) or by a
+// name of its own; a plain text takes no name.
 class Label extends Control {
-  constructor(data) { super(data, document.createElement('div')); }
+  constructor(data) {
+    super(data, document.createElement('div'));
+    if (data.labelledBy || data.ownName) this.el.setAttribute('role', 'definition');
+  }
+  // The caption of a named amount.
+  defines() { this.el.setAttribute('role', 'term'); }
   // A wrapped text grows the label downwards rather than being cut off.
   setHeight(h) { this.el.style.minHeight = `${h}px`; }
   setText(text) { this.el.textContent = text; }

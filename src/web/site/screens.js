@@ -2,7 +2,6 @@
 // controls inside at their designed places. The screen shown last is on
 // top; the keyboard works on the top screen.
 import { createControl, revealFocus } from './controls.js';
-import { readingOrder } from './reading_order.js';
 
 // The page's own button beside the statement: it prints it.
 const PRINT_BUTTON = { form: 'FORM5', id: 'FORM5-print', text: '印刷', x: 224, y: 8, w: 96, h: 24,
@@ -50,12 +49,13 @@ class Form {
     this.client.className = 'client';
     this.el.append(bar, this.client);
     this.client.style.gridTemplateRows = flowRows(data.controls);
-    // The elements stand in the order they are read in; labels and group
-    // boxes lie under every other control, in the design's order, as on the
-    // platform the screens were designed for.
-    for (const c of readingOrder(data.controls, data.tabChain || [])) {
-      const control = createControl(c, actions);
-      this.controls.set(c.name, control);
+    // The elements stand in the order the screen model reads them in;
+    // labels and group boxes lie under every other control, in the design's
+    // order, as on the platform the screens were designed for.
+    const byName = new Map(data.controls.map((c) => [c.name, c]));
+    for (const name of data.readingOrder) {
+      const control = createControl(byName.get(name), actions);
+      this.controls.set(name, control);
       this.client.append(control.el);
     }
     const under = data.controls.filter((c) => c.kind === 'label' || c.kind === 'group');
@@ -63,6 +63,8 @@ class Form {
     for (const control of this.controls.values())
       if (control.kind === 'group')
         control.holdRadios([...this.controls.values()].filter((c) => c.kind === 'radio' && c.group === control.name));
+    for (const c of data.controls)
+      if (c.kind === 'label' && c.labelledBy) this.controls.get(c.labelledBy).defines();
     this.apply(data);
   }
 
