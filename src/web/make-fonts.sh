@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
-# Puts the page's fonts into FOLDER: WOFF2 slices cut from Debian's IPA
+# Puts the page's fonts into FOLDER (what was made is noted in STAMPS): WOFF2 slices cut from Debian's IPA
 # fonts with their @font-face rules (slice-fonts.py, made again only when
 # something they come from changes), and, as the IPA Font License v1.0 asks
 # of a changed font, the licence and a read-me that says what was changed
 # and how to put the original fonts in their place.
 set -euo pipefail
 folder=$1
+stamps=$2
 here=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$folder"
 for font in /usr/share/fonts/opentype/ipafont-gothic/ipag.ttf /usr/share/fonts/opentype/ipafont-gothic/ipagp.ttf \
             /usr/share/fonts/opentype/ipafont-mincho/ipam.ttf; do
   [ -f "$font" ] || { echo "make-fonts: $font is missing (fonts-ipafont-gothic, fonts-ipafont-mincho)" >&2; exit 1; }
 done
-/usr/bin/python3 "$here/slice-fonts.py" "$here/../.." "$folder"
+rm -f "$folder"/.slices.json*  # where earlier builds kept the stamps
+/usr/bin/python3 "$here/slice-fonts.py" "$here/../.." "$folder" "$stamps"
 # The licence stands in the package's copyright file as the stand-alone
 # paragraph "License: IPA-1": its lines indented by one blank, "." for an
 # empty line. A byte-order mark lets a browser show it as UTF-8.

@@ -202,7 +202,8 @@ def job_key(job, font_digests):
 
 
 def main():
-    source, out_dir = sys.argv[1], sys.argv[2]
+    # The stamps of the slices made stay in the build folder, out of the site.
+    source, out_dir, stamps_path = sys.argv[1], sys.argv[2], sys.argv[3]
     covered = None
     for _, _, path, _, _, _ in FACES:
         cmap = set(TTFont(path, lazy=True).getBestCmap())
@@ -228,7 +229,6 @@ def main():
 
     # A slice is made again only when what it is made from changed.
     os.makedirs(out_dir, exist_ok=True)
-    stamps_path = os.path.join(out_dir, ".slices.json")
     try:
         with open(stamps_path) as f:
             stamps = json.load(f)
