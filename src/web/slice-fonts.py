@@ -181,15 +181,15 @@ def unicode_range(codes, gap=1):
     return ", ".join(parts)
 
 
-def face_rule(family, local_names, file_name, codes, span=False):
-    """The @font-face rule of one slice. A span rule covers the codes
-    between its slice's too, where they are near: of two rules whose ranges hold a
-    character, a browser takes the one written later, so the span rules
-    come first and stand back where another slice has the character."""
-    sources = [f'local("{n}")' for n in local_names] + [f'url("{file_name}") format("woff2")']
-    codes_range = unicode_range(codes, SPAN_GAP if span else 1)
-    return (f'@font-face {{\n  font-family: "{family}";\n  src: {", ".join(sources)};\n'
-            f"  unicode-range: {codes_range};\n}}\n")
+def face_rule(family, local_names, file_name, codes=None, span=False):
+    """The @font-face rule of one slice, or of the machine's own face (no
+    file, every code). A span rule covers the codes between its slice's
+    too, where they are near: of two rules whose ranges hold a character, a
+    browser takes the one written later, so the span rules come first and
+    stand back where another slice has the character."""
+    sources = [f'local("{n}")' for n in local_names] + ([f'url("{file_name}") format("woff2")'] if file_name else [])
+    codes_range = f"  unicode-range: {unicode_range(codes, SPAN_GAP if span else 1)};\n" if codes else ""
+    return f'@font-face {{\n  font-family: "{family}";\n  src: {", ".join(sources)};\n{codes_range}}}\n'
 
 
 def job_key(job, font_digests):
@@ -220,8 +220,13 @@ def main():
                 codes = sorted(codes + [YEN])
             file_name = f"{prefix}-{n:02d}.woff2"
             jobs.append((path, os.path.join(out_dir, file_name), name, codes, None))
-            rules.append(face_rule(family, local_names, file_name, codes, n >= first_rarest))
-        css += rules[first_rarest:] + rules[:first_rarest]
+            rules.append(face_rule(family, [], file_name, codes, n >= first_rarest))
+        # The machine's own face is written after the slices, so a browser
+        # looks it up first, once for every character; the slices serve
+        # only where the machine has none of its names. (A local() in each
+        # slice's rule would be looked up again for every slice the page
+        # shows a character of, a lookup the first paint waits for.)
+        css += rules[first_rarest:] + rules[:first_rarest] + [face_rule(family, local_names, None)]
         if fixed:
             file_name = f"{prefix}-yen.woff2"
             jobs.append((path, os.path.join(out_dir, file_name), name, [YEN], 0x5C))
