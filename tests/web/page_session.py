@@ -159,8 +159,16 @@ class Browser:
             const ctx = document.createElement('canvas').getContext('2d');
             ctx.font = getComputedStyle(e).fontSize + ' ' + getComputedStyle(e).fontFamily;
             const w = (t) => ctx.measureText(t).width;
+            // A face of the family that holds "あ" has loaded: the machine's
+            // own or a served slice, not a fallback.
+            const family = getComputedStyle(e).fontFamily.split(',')[0].replace(/"/g, '').trim();
+            const holds = (range, c) => range.split(',').some((r) => {
+              const [from, to] = r.trim().slice(2).split('-').map((h) => parseInt(h, 16));
+              return c >= from && c <= (to === undefined ? from : to);
+            });
             return Math.abs(w('あ') - 2 * w('A')) < 0.01 && Math.abs(w('i') - w('W')) < 0.01
-                   && document.fonts.check(ctx.font, 'あ');""", name)
+                   && [...document.fonts].some((f) => f.family.replace(/"/g, '') === family && f.status === 'loaded'
+                                                      && holds(f.unicodeRange, 0x3042));""", name)
 
     def focused(self):
         """The name of the control (or page button) that has the focus."""
