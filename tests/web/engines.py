@@ -105,6 +105,8 @@ class FirefoxDriver:
         except EngineError:
             pass
         self.process.wait(timeout=30)
+        self.process.stdin.close()
+        self.process.stdout.close()
 
 
 class OtherEngine(Browser):

@@ -89,6 +89,18 @@ const ops = {
     return n.getAttribute(a);
   }, name),
   tag: async ({ locator }) => (await find(locator)).evaluate((n) => n.tagName.toLowerCase()),
+  // The page printed to a PDF file as the user's print would: A4, the
+  // page's own orientation (Firefox's print takes it from the call, not
+  // from the style sheet's @page), 15 mm margins.
+  pdf: async ({ path }) => {
+    const landscape = await page.evaluate(() => [...document.styleSheets].some(
+      (s) => [...(s.href ? s.cssRules : [])].some((r) => /size: A4 landscape/.test(r.cssText))));
+    await page.pdf({
+      path, format: 'A4', landscape, preferCSSPageSize: true,
+      margin: { top: '15mm', right: '15mm', bottom: '15mm', left: '15mm' },
+    });
+    return null;
+  },
   quit: async () => { await browser.close(); process.exit(0); },
 };
 

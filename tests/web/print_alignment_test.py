@@ -5,7 +5,6 @@ within 0.5 pt, on the same page, read back from both PDFs with pdftotext
 breakdown and the title list keep every character in its cells."""
 import base64
 import html
-import json
 import os
 import re
 import shutil
@@ -13,6 +12,7 @@ import subprocess
 import tempfile
 import unittest
 
+from engines import FirefoxBrowser
 from page_session import NATIVE_DRIVER, ROOT, Keys, PageTest
 
 TITLES = ["進撃の巨人　１巻", "ABC 12", "名探偵コナン　第２巻"]
@@ -121,14 +121,16 @@ class PrintAlignment(PageTest):
                     self.assertAlmostEqual(x, native_x, delta=0.5 if n + 1 < len(page) else 1.0,
                                            msg=f"{what}, page {p + 1}: {word} at {x:.2f} pt, natively {native_x:.2f}")
 
-    def test_chromium_prints_and_shows_the_columns_as_the_window_program(self):
-        b = self.browser
+    def print_papers(self, b, pdf, engine):
+        """A shop order entered, then its statement and fee breakdown, each
+        printed with Ctrl+P and held against the window program's print;
+        `pdf` is the engine's print of the page to PDF bytes."""
         b.open("shop")
         for title in TITLES:
             b.add_title("BUTTON5", title)
         b.click("BUTTON5")
         self.assertGreater(len(b.rows("LIST1")), len(TITLES))
-        self.assertLessEqual(b.js(MISPLACED, "LIST1"), 1.0, "the title list's columns")
+        self.assertLessEqual(b.js(MISPLACED, "LIST1"), 1.0, f"{engine}: the title list's columns")
         b.click("BUTTON11")
         b.click("BUTTON2")
         b.answer("cancel")
@@ -137,25 +139,34 @@ class PrintAlignment(PageTest):
         for paper in ("statement", "breakdown"):
             text = b.text("EDIT6")
             self.assertEqual("\\" in text, paper == "statement")
-            self.assertLessEqual(b.js(MISPLACED, "EDIT6"), 1.0, f"the {paper}'s columns on screen")
+            self.assertLessEqual(b.js(MISPLACED, "EDIT6"), 1.0, f"{engine}: the {paper}'s columns on screen")
+            # The page's own print, with the browser's dialog left out.
             b.js("window.print = () => {};")
             b.chord(Keys.CONTROL, "p")
-            pdf = b.driver.execute_cdp_cmd("Page.printToPDF", {"preferCSSPageSize": True})["data"]
-            self.assert_lined_up(base64.b64decode(pdf), text, f"Chromium {paper}")
+            self.assert_lined_up(pdf(paper), text, f"{engine} {paper}")
             if paper == "statement":
                 b.click("BUTTON21")
                 b.wait(lambda: b.text("EDIT6") != text, "the fee breakdown")
 
+    def test_chromium_prints_and_shows_the_columns_as_the_window_program(self):
+        b = self.browser
+        self.print_papers(b, lambda _: base64.b64decode(
+            b.driver.execute_cdp_cmd("Page.printToPDF", {"preferCSSPageSize": True})["data"]), "Chromium")
+
     @unittest.skipUnless(os.path.exists(FIREFOX) and os.path.isdir(PUPPETEER),
                          "Firefox ESR and puppeteer-core (npm ci) are needed")
-    def test_firefox_prints_the_columns_as_the_window_program(self):
-        done = subprocess.run(["node", os.path.join(ROOT, "tests", "web", "firefox_print.mjs"), self.site.url,
-                               self.folder, *TITLES], capture_output=True, timeout=300, cwd=ROOT)
-        self.assertEqual(done.returncode, 0, done.stderr.decode())
-        texts = json.loads(done.stdout)
-        for paper in ("statement", "breakdown"):
-            with open(os.path.join(self.folder, paper + ".pdf"), "rb") as f:
-                self.assert_lined_up(f.read(), texts[paper], f"Firefox {paper}")
+    def test_firefox_prints_and_shows_the_columns_as_the_window_program(self):
+        b = FirefoxBrowser(self.site)
+
+        def pdf(paper):
+            path = os.path.join(self.folder, f"firefox-{paper}.pdf")
+            b.driver.call("pdf", path=path)
+            with open(path, "rb") as f:
+                return f.read()
+        try:
+            self.print_papers(b, pdf, "Firefox")
+        finally:
+            b.quit()
 
 
 if __name__ == "__main__":
