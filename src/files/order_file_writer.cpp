@@ -5,6 +5,7 @@
 #include "files/file_steps.h"
 #include "files/order_file.h"
 #include "files/recovery.h"
+#include "runtime/numbers.h"
 #include "runtime/sjis.h"
 #include "runtime/text_file.h"
 #include "screens/controls.h"
@@ -14,18 +15,27 @@ namespace {
 
 using namespace rt::literals;
 
-// A flag or code as the single digit the format holds.
-std::string digit(int16 value) { return rt::digits_int(value); }
-
-std::string title_line(int slot, int category, const std::string& title) {
+// A title's line, put at the end of `out`: its category, book kind, work and
+// compensation flag; its options; its resolution; its gift flag; its title.
+// (Built in place: the largest order writes 605 of them for the recovery
+// check after every event.)
+void append_title_line(std::string& out, int slot, int category, const std::string& title) {
     const OrderState& s = order();
-    std::string first = digit(int16(category)) + digit(s.EDTYPE(slot, category)) +
-                        digit(s.WORK(slot, category));
-    if (s.OPT_COMP(slot, category) == 1) first += "1";
-    std::string second = digit(s.OPT_EDIT(slot, category)) + digit(s.OPT_NOMOIRE(slot, category)) +
-                         digit(s.OPT_SINGLE(slot, category)) + digit(s.OPT_TRIM(slot, category));
-    return first + "," + second + "," + rt::digits_int(s.DPI(slot, category)) + "," +
-           digit(s.GIFT(slot, category)) + "," + title;
+    rt::append_digits_int(out, int16(category));
+    rt::append_digits_int(out, s.EDTYPE(slot, category));
+    rt::append_digits_int(out, s.WORK(slot, category));
+    if (s.OPT_COMP(slot, category) == 1) out += '1';
+    out += ',';
+    rt::append_digits_int(out, s.OPT_EDIT(slot, category));
+    rt::append_digits_int(out, s.OPT_NOMOIRE(slot, category));
+    rt::append_digits_int(out, s.OPT_SINGLE(slot, category));
+    rt::append_digits_int(out, s.OPT_TRIM(slot, category));
+    out += ',';
+    rt::append_digits_int(out, s.DPI(slot, category));
+    out += ',';
+    rt::append_digits_int(out, s.GIFT(slot, category));
+    out += ',';
+    out += title;
 }
 
 // A coupon line is read back as one field of the field reader, which ends a
@@ -101,7 +111,9 @@ void write_lines(rt::TextFileWriter& file, const std::string& name, bool on_scre
     const Titles titles(on_screen);
     for (int category = 0; category < CATEGORY_COUNT; ++category)
         for (int slot : titles.slots(category))
-            file.write(title_line(slot, category, titles.of(slot, category)));
+            file.write_filled([&](std::string& out) {
+                append_title_line(out, slot, category, titles.of(slot, category));
+            });
 }
 
 // The writer's own steps: the name is taken from its box, and CURTITLE is

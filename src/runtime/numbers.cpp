@@ -85,6 +85,19 @@ std::string digits_single(single value) { return str_single(value).substr(1); }
 
 std::string digits_int(int16 value) { return str_int(value).substr(1); }
 
+void append_digits_int(std::string& out, int16 value) {
+    // The sign column goes: a negative number's digits are those of its
+    // magnitude, as digits_int gives them.
+    int magnitude = value < 0 ? -int(value) : int(value);
+    char digits[8];
+    size_t n = 0;
+    do {
+        digits[n++] = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude > 0);
+    while (n > 0) out += digits[--n];
+}
+
 double val(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;

@@ -21,6 +21,9 @@ std::string str_expr(double value);      // 15 significant digits, "D" exponent
 // The same text without its sign column (a negative number loses its minus).
 std::string digits_single(single value);
 std::string digits_int(int16 value);
+// digits_int's text put at the end of `out`, with no text of its own made:
+// for writers that put many numbers into one buffer.
+void append_digits_int(std::string& out, int16 value);
 
 // Text-to-number: leading blanks, a sign, digits with one point (blanks among
 // them are skipped), an exponent with E/e/D/d; stops at any other byte.

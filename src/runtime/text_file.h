@@ -48,6 +48,14 @@ public:
         bytes_ += "\r\n";
     }
 
+    // One line that `fill` puts into the writer's buffer itself, then CR LF:
+    // for long files of short fields, with no text made for each line.
+    template <class Fill>
+    void write_filled(Fill&& fill) {
+        fill(bytes_);
+        bytes_ += "\r\n";
+    }
+
     // Puts the collected lines on the disk. Nothing reaches the file before.
     Status commit() const { return write_file_atomically(path_, bytes_, mode_); }
 

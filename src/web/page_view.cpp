@@ -61,7 +61,15 @@ void PageView::flush() {
                                    : control->form();
         // A form sent whole just now holds its latest state already.
         if (fresh.count(form)) continue;
-        std::string change = ui::control_json(*control, dirty_[control]);
+        ui::PropSet props = dirty_[control];
+        if (props & ui::prop_bit(ui::Prop::Items)) {
+            std::vector<std::string>& sent = sent_items_[control];
+            if (control->items() == sent)
+                props = (props & ~ui::prop_bit(ui::Prop::Items)) | ui::prop_bit(ui::Prop::Selection);
+            else
+                sent = control->items();
+        }
+        std::string change = ui::control_json(*control, props);
         // The box already shows what the model holds: the page keeps the
         // user's text (a WAVE DASH stays as typed), caret and selection.
         auto typed = typed_.find(control);

@@ -42,6 +42,9 @@ private:
     std::unordered_map<const ui::Control*, ui::PropSet> dirty_;
     std::unordered_map<const ui::Control*, std::string> typed_;
     std::vector<const ui::Form*> opened_;
+    // The rows each list was last sent with: a list refilled with the same
+    // rows (the title list, each time its screen opens) is not sent again.
+    std::unordered_map<const ui::Control*, std::vector<std::string>> sent_items_;
 };
 
 }  // namespace scanfee::web
