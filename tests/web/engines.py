@@ -138,6 +138,9 @@ class FirefoxBrowser(OtherEngine):
     def keys(self, *keys):
         self.driver.call("keys", text="".join(keys))
 
+    def resize(self, width, height):
+        self.driver.call("viewport", width=width, height=height)
+
     def chord(self, modifier, key):
         self.keys(modifier, key)
 
@@ -174,7 +177,10 @@ class WebKitBrowser(OtherEngine):
         finally:
             os.environ.clear()
             os.environ.update(saved)
-        self.driver.set_window_size(1100, 900)
+        self.resize(1100, 900)
+
+    def resize(self, width, height):
+        self.driver.set_window_size(width, height)
 
     def quit(self):
         self.driver.quit()

@@ -89,6 +89,7 @@ const ops = {
     return n.getAttribute(a);
   }, name),
   tag: async ({ locator }) => (await find(locator)).evaluate((n) => n.tagName.toLowerCase()),
+  viewport: ({ width, height }) => page.setViewport({ width, height }).then(() => null),
   // The page printed to a PDF file as the user's print would: A4, the
   // page's own orientation (Firefox's print takes it from the call, not
   // from the style sheet's @page), 15 mm margins.
