@@ -83,11 +83,15 @@ std::string str_expr(double value) { return format_number(value, 15, 'D', true);
 
 std::string digits_single(single value) { return str_single(value).substr(1); }
 
-std::string digits_int(int16 value) { return str_int(value).substr(1); }
+std::string digits_int(int16 value) {
+    std::string digits;
+    append_digits_int(digits, value);
+    return digits;
+}
 
 void append_digits_int(std::string& out, int16 value) {
-    // The sign column goes: a negative number's digits are those of its
-    // magnitude, as digits_int gives them.
+    // str_int's text without its sign column: a negative number's digits
+    // are those of its magnitude.
     int magnitude = value < 0 ? -int(value) : int(value);
     char digits[8];
     size_t n = 0;

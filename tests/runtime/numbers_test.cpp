@@ -62,12 +62,14 @@ TEST(NumberToText, IntegersAndBareDigits) {
     // Dropping the sign column loses a minus sign: the papers rely on it.
     EXPECT_EQ(digits_single(-500), "500");
     EXPECT_EQ(digits_int(-7), "7");
-    // Appended in place, every 16-bit value gives digits_int's text.
+    // Bare or appended in place, every 16-bit value gives str_int's text
+    // without its sign column.
     std::string line = "x";
     for (int v = -32768; v <= 32767; ++v) {
         line.resize(1);
         append_digits_int(line, int16(v));
-        if (line != "x" + digits_int(int16(v))) {
+        const std::string bare = str_int(int16(v)).substr(1);
+        if (line != "x" + bare || digits_int(int16(v)) != bare) {
             ADD_FAILURE() << v << " appended as " << line;
             break;
         }
